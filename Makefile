@@ -1,0 +1,43 @@
+# Front door. `make run` starts Zorvel, `make test` builds and runs every test.
+.PHONY: all deps native win64 run test unit e2e demo screenshot format clean
+
+JOBS ?= $(shell nproc)
+
+all: native win64
+
+deps:
+	@scripts/deps.sh
+
+native: deps
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j $(JOBS)
+
+win64: deps
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 -j $(JOBS)
+
+run: win64
+	@scripts/deps.sh pictures
+	@scripts/run.sh
+
+unit: native
+	@ctest --preset native -j $(JOBS)
+
+e2e: win64
+	@ctest --preset win64
+
+test: unit e2e
+
+demo: win64
+	@scripts/deps.sh pictures
+	@scripts/demo.sh
+
+screenshot: win64
+	@scripts/deps.sh pictures
+	@scripts/screenshot.sh main docs/main-window.png
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	@rm -rf build

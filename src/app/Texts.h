@@ -1,0 +1,44 @@
+#pragma once
+
+// Every text the user sees, in one place.
+namespace zorvel::texts {
+
+// One constant is both the window's title and what a second copy looks for.
+inline constexpr const char* kMainCaption = "Zorvel v1.0 - realizat de echipa Zorvel";
+inline constexpr const char* kTrayTip = "Zorvel - inchide ferestrele cu reclame";
+inline constexpr const char* kHomePage = "http://zorvel.example.com/";
+inline constexpr const char* kHomePageShown = "zorvel.example.com/";
+inline constexpr const char* kHomePageTip = "Vizitati pagina echipei Zorvel !";
+
+inline constexpr const char* kAttention = "Atentie";
+inline constexpr const char* kDeleteQuestion = "Sinteti sigur ca doriti stergerea ?";
+inline constexpr const char* kAlreadyRunning = "Deja programul a fost lansat !";
+
+inline constexpr const char* kLabel1 = "&Caption-ul ferestrei cu reclame:";
+inline constexpr const char* kAdauga = "&Adauga";
+inline constexpr const char* kModifica = "&Modifica";
+inline constexpr const char* kSterge = "&Sterge";
+inline constexpr const char* kInchide = "&Inchide fereastra";
+inline constexpr const char* kStergeLista = "Sterge &lista";
+inline constexpr const char* kLabel3 = "&Timpul de verificare:";
+inline constexpr const char* kLabel4 = "sec.";
+inline constexpr const char* kOnTop = "V";
+inline constexpr const char* kNotOnTop = "^";
+
+inline constexpr const char* kTipExit = "Termina programul";
+inline constexpr const char* kTipCaption = "Caption-ul ferestrei cu reclame";
+inline constexpr const char* kTipAdauga = "Adauga caption-ul in lista";
+inline constexpr const char* kTipModifica = "Modifica caption-ul selectat in lista";
+inline constexpr const char* kTipSterge = "Sterge caption-ul ferestrei selectate in lista";
+inline constexpr const char* kTipList = "Lista ferestrelor de inchis";
+inline constexpr const char* kTipMarcaj = "Selecteaza fereastra de inchis";
+inline constexpr const char* kTipClose = "Inchide acum fereastra selectata din lista";
+inline constexpr const char* kTipStergeLista = "Sterge toata lista";
+inline constexpr const char* kTipInterval = "Intervalul de timp de verificare a ferestrelor";
+inline constexpr const char* kTipOnTop = "Fereastra always-on-top";
+
+inline constexpr const char* kMenuPopup = "MenuPopup";
+inline constexpr const char* kMenuOpen = "&Open";
+inline constexpr const char* kMenuExit = "&Exit";
+
+}  // namespace zorvel::texts

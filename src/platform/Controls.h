@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zorvel {
+
+// A window of the desktop, as the platform identifies it; 0 is no window.
+using WindowId = std::uintptr_t;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// The sorted list box: the caption list lives here and nowhere else.
+class ListBox {
+  public:
+    virtual ~ListBox() = default;
+    virtual int count() const = 0;
+    virtual std::string item(int index) const = 0;
+    virtual int selectedIndex() const = 0;          // -1 when nothing is selected
+    virtual void select(int index) = 0;             // -1 clears the selection
+    virtual void add(const std::string& text) = 0;  // takes its sorted place
+    virtual void removeAt(int index) = 0;
+    virtual void clear() = 0;
+};
+
+// A single-line text box. Assigning its text runs its change handler, like typing.
+class TextBox {
+  public:
+    virtual ~TextBox() = default;
+    virtual std::string text() const = 0;
+    virtual void setText(const std::string& text) = 0;
+    virtual void focus() = 0;
+    virtual void selectAll() = 0;
+};
+
+// A check box drawn as a push button. Its click handler runs whenever its value really
+// changes, whether the user or the program changes it.
+class CheckBox {
+  public:
+    virtual ~CheckBox() = default;
+    virtual int value() const = 0;
+    virtual void setValue(int value) = 0;
+    virtual std::string caption() const = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+};
+
+class Button {
+  public:
+    virtual ~Button() = default;
+    virtual void focus() = 0;
+};
+
+class Label {
+  public:
+    virtual ~Label() = default;
+    virtual double fontPoints() const = 0;
+    virtual bool bold() const = 0;
+    virtual void setFont(double points, bool bold) = 0;
+};
+
+// The periodic timer; an interval of 0 means it does not fire.
+class Timer {
+  public:
+    virtual ~Timer() = default;
+    virtual int interval() const = 0;
+    virtual void setInterval(int milliseconds) = 0;
+};
+
+}  // namespace zorvel

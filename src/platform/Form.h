@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Controls.h"
+
+namespace zorvel {
+
+enum class PointerStyle { Default = 0, Custom = 99 };
+
+enum class Answer { Yes, No };
+
+// The main window itself, as its handlers see it.
+class Form {
+  public:
+    virtual ~Form() = default;
+    virtual WindowId handle() const = 0;
+    virtual bool visible() const = 0;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual void setTopmost(bool topmost) = 0;
+    virtual void setPointer(PointerStyle style) = 0;
+    // Loads the custom pointer from the executable's cursor resource afresh.
+    virtual void loadCustomPointer() = 0;
+    virtual void captureMouse() = 0;
+    virtual void releaseMouse() = 0;
+    virtual Point clientToScreen(Point client) const = 0;
+    // The system-modal Yes/No question.
+    virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
+    virtual void popupMenuAtPointer() = 0;
+    // Asks the window to unload; Form_Unload decides whether it ends or only hides.
+    virtual void unload() = 0;
+};
+
+}  // namespace zorvel

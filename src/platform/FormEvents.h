@@ -1,0 +1,38 @@
+#pragma once
+
+namespace zorvel {
+
+// Every event the main window and its controls raise, named after control and event.
+// Mouse coordinates are pixels: the window's own relative to its client area.
+class FormEvents {
+  public:
+    virtual ~FormEvents() = default;
+    virtual void Form_Load() = 0;
+    // Returns true to refuse the unload (the window stays, hidden).
+    virtual bool Form_Unload() = 0;
+    virtual void Form_MouseMove(float x, float y) = 0;
+    virtual void Form_MouseUp(float x, float y) = 0;
+    virtual void Form_SessionEnding() = 0;
+    virtual void cmdExit_Click() = 0;
+    virtual void cmdAdauga_Click() = 0;
+    virtual void txtCaption_KeyPress(int keyAscii) = 0;
+    virtual void cmdModifica_Click() = 0;
+    virtual void cmdSterge_Click() = 0;
+    virtual void cmdStergeLista_Click() = 0;
+    virtual void lstCaption_DblClick() = 0;
+    virtual void cmdClose_Click() = 0;
+    virtual void chkMarcaj_Click() = 0;
+    virtual void chkOnTop_Click() = 0;
+    virtual void txtTimp_Change() = 0;
+    virtual void tmrVerifica_Timer() = 0;
+    virtual void Label2_Click() = 0;
+    virtual void Label2_MouseMove() = 0;
+    // chkMarcaj, cmdClose and cmdExit share the label's hover reset.
+    virtual void resettingControl_MouseMove() = 0;
+    virtual void mnuOpen_Click() = 0;
+    virtual void mnuExit_Click() = 0;
+    virtual void trayIcon_Notify(int mouseMessage) = 0;
+    virtual void taskbarCreated() = 0;
+};
+
+}  // namespace zorvel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "app/frmZorvel.h"
+#include "platform/Form.h"
+#include "platform/FormEvents.h"
+#include "platform/win32/ControlIds.h"
+#include "platform/win32/Win32Controls.h"
+
+namespace zorvel::win32 {
+
+// The real main window and its controls; the handlers live in frmZorvel.
+class MainWindow : public Form {
+  public:
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window hidden, with every control in its initial state.
+    bool create();
+    FormControls controls();
+    void attach(FormEvents& events) { events_ = &events; }
+    // Shows the window for the first time, focus on the first control.
+    void showFirst();
+    bool preTranslate(MSG& message);
+
+    WindowId handle() const override { return reinterpret_cast<WindowId>(window_); }
+    bool visible() const override { return IsWindowVisible(window_) != FALSE; }
+    void show() override;
+    void hide() override { ShowWindow(window_, SW_HIDE); }
+    void setTopmost(bool topmost) override;
+    void setPointer(PointerStyle style) override;
+    void loadCustomPointer() override;
+    void captureMouse() override { SetCapture(window_); }
+    void releaseMouse() override { ReleaseCapture(); }
+    Point clientToScreen(Point client) const override;
+    Answer askYesNo(const std::string& text, const std::string& title) override;
+    void popupMenuAtPointer() override;
+    void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
+
+  private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int id, int code);
+    bool onSetCursor(HWND over, int hitTest);
+    void onNextControl(WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void addTooltips();
+    void applyPictures();
+    void layout();
+    void applyFonts();
+    HWND control(int id) const { return GetDlgItem(window_, id); }
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HMENU menu_ = nullptr;
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    HICON stopIcon_ = nullptr;
+    HCURSOR customPointer_ = nullptr;
+    PointerStyle pointer_ = PointerStyle::Default;
+    HWND focusOnActivate_ = nullptr;
+    UINT taskbarCreated_ = 0;
+    FormEvents* events_ = nullptr;
+
+    std::unique_ptr<Win32ListBox> lstCaption_;
+    std::unique_ptr<Win32TextBox> txtCaption_;
+    std::unique_ptr<Win32TextBox> txtTimp_;
+    std::unique_ptr<Win32CheckBox> chkMarcaj_;
+    std::unique_ptr<Win32CheckBox> chkOnTop_;
+    std::unique_ptr<Win32Button> cmdClose_;
+    std::unique_ptr<Win32Label> label2_;
+    std::unique_ptr<Win32Timer> tmrVerifica_;
+};
+
+}  // namespace zorvel::win32

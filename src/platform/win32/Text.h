@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace zorvel::win32 {
+
+// UTF-8 inside the program, UTF-16 at the platform's W calls.
+std::wstring widen(const std::string& utf8);
+std::string narrow(const std::wstring& utf16);
+std::string narrow(const wchar_t* utf16, int length);
+
+}  // namespace zorvel::win32

@@ -1,0 +1,96 @@
+#include "platform/win32/Win32Desktop.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/Text.h"
+
+namespace zorvel::win32 {
+
+namespace {
+
+HWND hwnd(WindowId window) {
+    return reinterpret_cast<HWND>(window);
+}
+WindowId id(HWND window) {
+    return reinterpret_cast<WindowId>(window);
+}
+
+constexpr ULONGLONG kActivationGraceMs = 500;
+
+INPUT key(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+}  // namespace
+
+WindowId Win32Desktop::findVisibleTopLevel(const std::string& title) {
+    const std::wstring wide = widen(title);
+    // FindWindowEx keeps the platform's own title comparison; walking on past hidden
+    // matches keeps an invisible window from shadowing a visible one.
+    HWND after = nullptr;
+    for (int guard = 0; guard < 100000; ++guard) {
+        HWND found = FindWindowExW(nullptr, after, nullptr, wide.c_str());
+        if (found == nullptr) {
+            return 0;
+        }
+        if (IsWindowVisible(found)) {
+            return id(found);
+        }
+        after = found;
+    }
+    return 0;
+}
+
+bool Win32Desktop::isVisible(WindowId window) {
+    return IsWindowVisible(hwnd(window)) != FALSE;
+}
+
+void Win32Desktop::activate(WindowId window) {
+    if (!SetForegroundWindow(hwnd(window))) {
+        return;
+    }
+    // Another program's window becomes the foreground window only once its own thread has
+    // taken the activation; until then the foreground is whatever that thread had active.
+    const ULONGLONG deadline = GetTickCount64() + kActivationGraceMs;
+    while (GetForegroundWindow() != hwnd(window) && IsWindow(hwnd(window)) &&
+           GetTickCount64() < deadline) {
+        Sleep(5);
+    }
+}
+
+WindowId Win32Desktop::foreground() {
+    return id(GetForegroundWindow());
+}
+
+bool Win32Desktop::sendCloseChord(WindowId target) {
+    if (target == 0 || GetForegroundWindow() != hwnd(target)) {
+        return false;
+    }
+    INPUT chord[] = {key(VK_MENU, false), key(VK_F4, false), key(VK_F4, true), key(VK_MENU, true)};
+    return SendInput(4, chord, sizeof(INPUT)) == 4;
+}
+
+WindowId Win32Desktop::windowFromPoint(Point screen) {
+    return id(WindowFromPoint(POINT{screen.x, screen.y}));
+}
+
+WindowId Win32Desktop::parent(WindowId window) {
+    return id(GetParent(hwnd(window)));
+}
+
+std::string Win32Desktop::title(WindowId window, int maxChars) {
+    if (window == 0 || maxChars <= 0) {
+        return {};
+    }
+    std::vector<wchar_t> buffer(static_cast<size_t>(maxChars) + 1);
+    const int read = GetWindowTextW(hwnd(window), buffer.data(), maxChars + 1);
+    return narrow(buffer.data(), read);
+}
+
+}  // namespace zorvel::win32

@@ -1,0 +1,115 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "Support.h"
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+namespace {
+
+using namespace zorvel::win32;
+
+class CloseActionTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(zorvel.window(), nullptr); }
+
+    void doubleClickEntry(int index) {
+        HWND box = zorvel.control(kLstCaption);
+        const auto row = static_cast<int>(SendMessageW(box, LB_GETITEMHEIGHT, 0, 0));
+        POINT at{20, row * index + row / 2};
+        ClientToScreen(box, &at);
+        ASSERT_TRUE(zorvel.activate());
+        input::click(at, true);
+    }
+
+    Zorvel zorvel;
+};
+
+TEST_F(CloseActionTest, CloseButtonClosesTheListedWindowAndNothingElse) {
+    Process targets = openTargets({L"top:Reclama de test", L"top:Alta fereastra"});
+    HWND ad = targets.waitForWindow("Reclama de test");
+    HWND other = targets.waitForWindow("Alta fereastra");
+    ASSERT_NE(ad, nullptr);
+    ASSERT_NE(other, nullptr);
+    zorvel.add("reclama DE test");
+    zorvel.select(0);
+    zorvel.click(kCmdClose);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }));
+    EXPECT_TRUE(IsWindow(other));
+    EXPECT_EQ(zorvel.list(), std::vector<std::string>{"reclama DE test"});
+    EXPECT_TRUE(zorvel.process().running());
+}
+
+TEST_F(CloseActionTest, DoubleClickOnTheEntryClosesItsWindow) {
+    Process targets = openTargets({L"top:Reclama de test", L"top:Alta fereastra"});
+    HWND ad = targets.waitForWindow("Reclama de test");
+    HWND other = targets.waitForWindow("Alta fereastra");
+    ASSERT_NE(ad, nullptr);
+    zorvel.add("Alta");
+    zorvel.add("Reclama de test");
+    doubleClickEntry(1);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }));
+    EXPECT_TRUE(IsWindow(other));
+    EXPECT_EQ(zorvel.selection(), 1);
+    EXPECT_EQ(zorvel.list().size(), 2u);
+}
+
+TEST_F(CloseActionTest, TheBeginningOfATitleClosesNothing) {
+    Process targets = openTargets({L"top:Reclama de test lunga", L"top:Marcaj"});
+    HWND longer = targets.waitForWindow("Reclama de test lunga");
+    HWND marker = targets.waitForWindow("Marcaj");
+    ASSERT_NE(longer, nullptr);
+    ASSERT_NE(marker, nullptr);
+    zorvel.add("Reclama de test");
+    zorvel.add("Marcaj");
+    zorvel.select(1);
+    zorvel.click(kCmdClose);
+    // Clicks are handled in order: once the marker is gone, the first click is long done.
+    zorvel.select(0);
+    zorvel.click(kCmdClose);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(marker); }));
+    EXPECT_TRUE(IsWindow(longer));
+}
+
+TEST_F(CloseActionTest, AHiddenWindowOfTheSameTitleDoesNotShieldTheVisibleOne) {
+    Process hidden = openTargets({L"hidden:Reclama"});
+    ASSERT_TRUE(waitUntil([&] { return !hidden.windows("Reclama").empty(); }));
+    Process shown = openTargets({L"top:Reclama"});
+    HWND ad = shown.waitForWindow("Reclama");
+    ASSERT_NE(ad, nullptr);
+    zorvel.add("Reclama");
+    zorvel.select(0);
+    zorvel.click(kCmdClose);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }));
+    EXPECT_EQ(hidden.windows("Reclama").size(), 1u);
+}
+
+TEST_F(CloseActionTest, AccessKeyClosesLikeTheButton) {
+    Process targets = openTargets({L"top:Reclama"});
+    HWND ad = targets.waitForWindow("Reclama");
+    zorvel.add("Reclama");
+    zorvel.select(0);
+    ASSERT_TRUE(zorvel.activate());
+    input::chord(VK_MENU, 'I');
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }));
+}
+
+TEST_F(CloseActionTest, ARealNotepadClosesFromItsExactCaption) {
+    wchar_t system[MAX_PATH]{};
+    GetSystemDirectoryW(system, MAX_PATH);
+    Process notepad(std::wstring(system) + L"\\notepad.exe", L"");
+    HWND window = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        auto all = notepad.windows({}, true);
+        window = all.empty() ? nullptr : all.front();
+        return window != nullptr && !windowText(window).empty();
+    }));
+    zorvel.add(windowText(window));
+    zorvel.select(0);
+    zorvel.click(kCmdClose);
+    EXPECT_TRUE(notepad.waitForExit());
+}
+
+}  // namespace
+}  // namespace zorvel::e2e

@@ -1,0 +1,193 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "Support.h"
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+namespace {
+
+using namespace zorvel::win32;
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(zorvel.window(), nullptr); }
+
+    RECT clientRect(int id) const {
+        RECT rect{};
+        GetWindowRect(zorvel.control(id), &rect);
+        MapWindowPoints(nullptr, zorvel.window(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    Zorvel zorvel;
+};
+
+struct Placement {
+    int id;
+    const char* text;
+    RECT rect;  // left, top, right, bottom in client pixels at 96 DPI
+};
+
+// x, y, width, height as the layout draws them at 96 dots per inch.
+constexpr RECT at(int x, int y, int width, int height) {
+    return {x, y, x + width, y + height};
+}
+
+const Placement kLayout[] = {
+    {kChkOnTop, "V", at(294, 0, 17, 16)},
+    {kLabel1, "&Caption-ul ferestrei cu reclame:", at(8, 8, 193, 17)},
+    {kTxtCaption, "", at(8, 24, 297, 19)},
+    {kCmdAdauga, "&Adauga", at(16, 48, 89, 17)},
+    {kCmdModifica, "&Modifica", at(112, 48, 89, 17)},
+    {kCmdSterge, "&Sterge", at(208, 48, 89, 17)},
+    {kCmdStergeLista, "Sterge &lista", at(8, 144, 105, 17)},
+    {kLabel3, "&Timpul de verificare:", at(136, 144, 105, 17)},
+    {kTxtTimp, "", at(240, 144, 33, 19)},
+    {kLabel4, "sec.", at(280, 144, 25, 17)},
+    {kChkMarcaj, "", at(8, 168, 41, 41)},
+    {kCmdClose, "&Inchide fereastra", at(48, 168, 217, 41)},
+    {kCmdExit, "", at(264, 168, 41, 41)},
+    {kLabel2, "zorvel.example.com/", at(8, 208, 297, 17)},
+};
+
+TEST_F(MainWindowTest, ClientAreaSitsWhereTheLayoutPutsIt) {
+    ASSERT_EQ(GetDpiForWindow(zorvel.window()), 96u);
+    RECT client{};
+    GetClientRect(zorvel.window(), &client);
+    EXPECT_EQ(client.right, 312);
+    EXPECT_EQ(client.bottom, 225);
+    POINT origin{0, 0};
+    ClientToScreen(zorvel.window(), &origin);
+    EXPECT_EQ(origin.x, 179);
+    EXPECT_EQ(origin.y, 324);
+    EXPECT_EQ(windowText(zorvel.window()), "Zorvel v1.0 - realizat de echipa Zorvel");
+}
+
+TEST_F(MainWindowTest, EveryControlHasItsRectangleAndText) {
+    for (const Placement& expected : kLayout) {
+        SCOPED_TRACE(expected.text);
+        const RECT actual = clientRect(expected.id);
+        EXPECT_EQ(actual.left, expected.rect.left);
+        EXPECT_EQ(actual.top, expected.rect.top);
+        EXPECT_EQ(actual.right, expected.rect.right);
+        EXPECT_EQ(actual.bottom, expected.rect.bottom);
+        EXPECT_EQ(zorvel.text(expected.id), expected.text);
+    }
+}
+
+TEST_F(MainWindowTest, ListShowsWholeRowsWithinItsPlace) {
+    const RECT actual = clientRect(kLstCaption);
+    EXPECT_EQ(actual.left, 8);
+    EXPECT_EQ(actual.top, 72);
+    EXPECT_EQ(actual.right, 305);
+    EXPECT_LE(actual.bottom, 72 + 69);
+    RECT inner{};
+    GetClientRect(zorvel.control(kLstCaption), &inner);
+    const auto row = SendMessageW(zorvel.control(kLstCaption), LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(inner.bottom % row, 0);
+    EXPECT_NE(GetWindowLongW(zorvel.control(kLstCaption), GWL_STYLE) & LBS_SORT, 0);
+}
+
+TEST_F(MainWindowTest, FixedDialogFrameWithoutMenuBar) {
+    const LONG style = GetWindowLongW(zorvel.window(), GWL_STYLE);
+    EXPECT_EQ(GetMenu(zorvel.window()), nullptr);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_NE(GetWindowLongW(zorvel.window(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+}
+
+TEST_F(MainWindowTest, StartsInItsInitialState) {
+    EXPECT_EQ(SendMessageW(zorvel.control(kChkOnTop), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(zorvel.control(kChkMarcaj), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(zorvel.list().empty());
+    EXPECT_EQ(zorvel.selection(), LB_ERR);
+    EXPECT_TRUE(zorvel.waitForFocus(kCmdExit));
+}
+
+TEST_F(MainWindowTest, EveryControlButTheHeadingHasATooltipShownOnHover) {
+    std::vector<HWND> tips;
+    for (HWND window : zorvel.process().windows()) {
+        wchar_t name[64]{};
+        GetClassNameW(window, name, 64);
+        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) {
+            tips.push_back(window);
+        }
+    }
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_EQ(SendMessageW(tips[0], TTM_GETTOOLCOUNT, 0, 0), 14);
+
+    ASSERT_TRUE(zorvel.activate());
+    input::moveTo(input::centreOf(zorvel.control(kCmdAdauga)));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(tips[0]) != FALSE; }));
+}
+
+TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndSkipsLabels) {
+    ASSERT_TRUE(zorvel.activate());
+    ASSERT_TRUE(zorvel.waitForFocus(kCmdExit));
+    const int order[] = {kTxtCaption, kCmdAdauga, kCmdModifica, kCmdSterge,
+                         kLstCaption, kChkMarcaj, kCmdClose,    kCmdStergeLista,
+                         kTxtTimp,    kChkOnTop,  kCmdExit};
+    for (int id : order) {
+        input::press(VK_TAB);
+        EXPECT_TRUE(zorvel.waitForFocus(id)) << "control " << id;
+    }
+}
+
+TEST_F(MainWindowTest, AccessKeysOfLabelsMoveTheFocusPastThem) {
+    ASSERT_TRUE(zorvel.activate());
+    input::chord(VK_MENU, 'T');
+    EXPECT_TRUE(zorvel.waitForFocus(kTxtTimp));
+    input::chord(VK_MENU, 'C');
+    EXPECT_TRUE(zorvel.waitForFocus(kTxtCaption));
+}
+
+TEST_F(MainWindowTest, AccessKeysClickTheButtons) {
+    ASSERT_TRUE(zorvel.activate());
+    zorvel.setText(kTxtCaption, "Reclama");
+    input::chord(VK_MENU, 'A');
+    EXPECT_TRUE(zorvel.waitForList({"Reclama"}));
+    zorvel.select(0);
+    input::chord(VK_MENU, 'M');
+    EXPECT_TRUE(zorvel.waitForList({}));
+    EXPECT_EQ(zorvel.text(kTxtCaption), "Reclama");
+    zorvel.add("Alta");
+    zorvel.add("Beta");
+    zorvel.select(0);
+    input::chord(VK_MENU, 'S');
+    HWND question = zorvel.waitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    SendNotifyMessageW(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(question); }));
+    ASSERT_TRUE(zorvel.activate());
+    input::chord(VK_MENU, 'L');
+    EXPECT_TRUE(zorvel.waitForList({}));
+}
+
+TEST_F(MainWindowTest, EnterInTheCaptionBoxAddsAndDoesNotEndTheProgram) {
+    ASSERT_TRUE(zorvel.activate());
+    input::chord(VK_MENU, 'C');
+    ASSERT_TRUE(zorvel.waitForFocus(kTxtCaption));
+    for (char c : std::string("AB")) {
+        input::press(static_cast<WORD>(c));
+    }
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtCaption) == "ab"; }));
+    input::press(VK_RETURN);
+    EXPECT_TRUE(zorvel.waitForList({"ab"}));
+    EXPECT_EQ(zorvel.text(kTxtCaption), "");
+    EXPECT_TRUE(zorvel.process().running());
+}
+
+TEST_F(MainWindowTest, EscapeFromAnyControlEndsTheProgram) {
+    ASSERT_TRUE(zorvel.activate());
+    input::chord(VK_MENU, 'C');
+    ASSERT_TRUE(zorvel.waitForFocus(kTxtCaption));
+    input::press(VK_ESCAPE);
+    EXPECT_TRUE(zorvel.process().waitForExit());
+}
+
+}  // namespace
+}  // namespace zorvel::e2e

@@ -1,0 +1,315 @@
+#include "Support.h"
+
+#include <shellapi.h>
+
+#include <thread>
+
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+
+using zorvel::win32::kMainWindowClass;
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+std::wstring widen(const std::string& utf8) {
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring out(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
+    return out;
+}
+
+std::string narrow(const std::wstring& utf16) {
+    const int size = static_cast<int>(utf16.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), length, nullptr, nullptr);
+    return out;
+}
+
+std::string windowText(HWND window) {
+    // GetWindowText reads only the caption of another process's window, not a control's text.
+    wchar_t buffer[1024]{};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 5000, &length);
+    return narrow(std::wstring(buffer, static_cast<size_t>(length)));
+}
+
+std::wstring besideDriver(const std::wstring& name) {
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dir(path);
+    return dir.substr(0, dir.find_last_of(L'\\') + 1) + name;
+}
+
+TempDir::TempDir() {
+    wchar_t base[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    path_ = std::wstring(base) + L"zorvel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++counter);
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TempDir::~TempDir() {
+    std::wstring from = path_ + L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+Process::Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir) {
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                   dir.empty() ? nullptr : dir.c_str(), &startup, &info_);
+}
+
+Process::~Process() {
+    kill();
+}
+
+Process::Process(Process&& other) noexcept : info_(other.info_) {
+    other.info_ = {};
+}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        kill();
+        info_ = other.info_;
+        other.info_ = {};
+    }
+    return *this;
+}
+
+bool Process::running() const {
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Process::waitForExit(std::chrono::milliseconds deadline) const {
+    return info_.hProcess != nullptr &&
+           WaitForSingleObject(info_.hProcess, static_cast<DWORD>(deadline.count())) ==
+               WAIT_OBJECT_0;
+}
+
+std::vector<HWND> Process::windows(const std::string& title, bool visibleOnly) const {
+    struct Search {
+        DWORD process;
+        std::string title;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } search{info_.dwProcessId, title, visibleOnly, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->process && (!s->visibleOnly || IsWindowVisible(window)) &&
+                (s->title.empty() || windowText(window) == s->title)) {
+                s->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Process::waitForWindow(const std::string& title, std::chrono::milliseconds deadline) const {
+    HWND found = nullptr;
+    waitUntil(
+        [&] {
+            auto all = windows(title, true);
+            found = all.empty() ? nullptr : all.front();
+            return found != nullptr;
+        },
+        deadline);
+    return found;
+}
+
+void Process::kill() {
+    if (info_.hProcess == nullptr) {
+        return;
+    }
+    if (running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hProcess);
+    CloseHandle(info_.hThread);
+    info_ = {};
+}
+
+Zorvel::Zorvel(bool startNow) {
+    CopyFileW(besideDriver(L"Zorvel.exe").c_str(), dir_.file(L"Zorvel.exe").c_str(), FALSE);
+    if (startNow) {
+        start();
+    }
+}
+
+void Zorvel::start() {
+    process_ = Process(dir_.file(L"Zorvel.exe"), L"", dir_.path());
+    window_ = nullptr;
+    waitUntil([&] {
+        for (HWND window : process_.windows({}, true)) {
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (lstrcmpW(name, kMainWindowClass) == 0) {
+                window_ = window;
+            }
+        }
+        return window_ != nullptr;
+    });
+}
+
+void Zorvel::click(int id) const {
+    SendNotifyMessageW(control(id), BM_CLICK, 0, 0);
+}
+
+void Zorvel::setText(int id, const std::string& text) const {
+    SendMessageW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
+}
+
+void Zorvel::add(const std::string& caption) const {
+    setText(win32::kTxtCaption, caption);
+    click(win32::kCmdAdauga);
+    waitUntil([&] { return text(win32::kTxtCaption).empty(); });
+}
+
+std::vector<std::string> Zorvel::list() const {
+    HWND box = control(win32::kLstCaption);
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t buffer[1024]{};
+        SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer));
+        items.push_back(narrow(buffer));
+    }
+    return items;
+}
+
+int Zorvel::selection() const {
+    return static_cast<int>(SendMessageW(control(win32::kLstCaption), LB_GETCURSEL, 0, 0));
+}
+
+void Zorvel::select(int index) const {
+    SendMessageW(control(win32::kLstCaption), LB_SETCURSEL, index, 0);
+}
+
+bool Zorvel::waitForList(const std::vector<std::string>& expected) const {
+    return waitUntil([&] { return list() == expected; });
+}
+
+HWND Zorvel::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool Zorvel::waitForFocus(int id) const {
+    return waitUntil([&] { return focus() == control(id); });
+}
+
+bool Zorvel::activate() const {
+    SetForegroundWindow(window_);
+    return waitUntil([&] { return GetForegroundWindow() == window_; });
+}
+
+HWND Zorvel::waitForMessageBox() const {
+    return process_.waitForWindow("Atentie");
+}
+
+namespace input {
+
+namespace {
+
+void send(INPUT event) {
+    SendInput(1, &event, sizeof(INPUT));
+}
+
+}  // namespace
+
+void key(WORD virtualKey, bool up) {
+    INPUT event{};
+    event.type = INPUT_KEYBOARD;
+    event.ki.wVk = virtualKey;
+    event.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    send(event);
+}
+
+void press(WORD virtualKey) {
+    key(virtualKey, false);
+    key(virtualKey, true);
+}
+
+void chord(WORD modifier, WORD virtualKey) {
+    key(modifier, false);
+    press(virtualKey);
+    key(modifier, true);
+}
+
+void moveTo(POINT screen) {
+    INPUT event{};
+    event.type = INPUT_MOUSE;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    event.mi.dx = static_cast<LONG>((screen.x * 65536LL + width / 2) / width);
+    event.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
+    event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    send(event);
+}
+
+void buttonDown() {
+    INPUT event{};
+    event.type = INPUT_MOUSE;
+    event.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    send(event);
+}
+
+void buttonUp() {
+    INPUT event{};
+    event.type = INPUT_MOUSE;
+    event.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    send(event);
+}
+
+void click(POINT screen, bool doubleClick) {
+    moveTo(screen);
+    for (int i = 0; i < (doubleClick ? 2 : 1); ++i) {
+        buttonDown();
+        buttonUp();
+    }
+}
+
+POINT centreOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace input
+
+Process openTargets(const std::vector<std::wstring>& specs) {
+    std::wstring arguments;
+    for (const std::wstring& spec : specs) {
+        arguments += L"\"" + spec + L"\" ";
+    }
+    return Process(besideDriver(L"zorvel_helper.exe"), arguments);
+}
+
+}  // namespace zorvel::e2e

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zorvel::e2e {
+
+using namespace std::chrono_literals;
+
+// Polls `condition` until it holds or the deadline passes.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline = 10s);
+
+std::wstring widen(const std::string& utf8);
+std::string narrow(const std::wstring& utf16);
+std::string windowText(HWND window);
+std::wstring besideDriver(const std::wstring& name);
+
+// A fresh directory under the temporary folder, removed with everything in it.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::wstring& path() const { return path_; }
+    std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+  private:
+    std::wstring path_;
+};
+
+// A child process that is ended, if still running, when this goes away.
+class Process {
+  public:
+    Process() = default;
+    Process(const std::wstring& exe, const std::wstring& arguments, const std::wstring& dir = L"");
+    ~Process();
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    DWORD id() const { return info_.dwProcessId; }
+    bool running() const;
+    bool waitForExit(std::chrono::milliseconds deadline = 10s) const;
+    // Top-level windows of this process with this title (all of them when empty).
+    std::vector<HWND> windows(const std::string& title = {}, bool visibleOnly = false) const;
+    HWND waitForWindow(const std::string& title, std::chrono::milliseconds deadline = 10s) const;
+    void kill();
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The real Zorvel.exe, copied into its own directory and started there.
+class Zorvel {
+  public:
+    explicit Zorvel(bool start = true);
+    void start();
+    const TempDir& dir() const { return dir_; }
+    Process& process() { return process_; }
+    HWND window() const { return window_; }
+    HWND control(int id) const { return GetDlgItem(window_, id); }
+
+    // Clicks a control the way its access key or a mouse click would (BM_CLICK), posted so
+    // that a modal box opened by the click does not block the test.
+    void click(int id) const;
+    void setText(int id, const std::string& text) const;
+    std::string text(int id) const { return windowText(control(id)); }
+    void add(const std::string& caption) const;
+    std::vector<std::string> list() const;
+    int selection() const;
+    void select(int index) const;
+    // Waits until the list holds `expected` (each command is posted, so it lands a bit later).
+    bool waitForList(const std::vector<std::string>& expected) const;
+    HWND focus() const;
+    bool waitForFocus(int id) const;
+    // Brings Zorvel to the foreground so that real keyboard input reaches it.
+    bool activate() const;
+    // The message box Zorvel opened, titled "Atentie".
+    HWND waitForMessageBox() const;
+
+  private:
+    TempDir dir_;
+    Process process_;
+    HWND window_ = nullptr;
+};
+
+// Real keyboard and mouse input, as a user would give it.
+namespace input {
+void key(WORD virtualKey, bool up);
+void press(WORD virtualKey);
+void chord(WORD modifier, WORD virtualKey);
+void moveTo(POINT screen);
+void click(POINT screen, bool doubleClick = false);
+void buttonDown();
+void buttonUp();
+POINT centreOf(HWND window);
+}  // namespace input
+
+// Windows opened by the helper program, which reports nothing but its windows.
+Process openTargets(const std::vector<std::wstring>& specs);
+
+}  // namespace zorvel::e2e

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+
+namespace zorvel::fakes {
+
+// Orders like the real sorted list box: case ignored, hyphens and apostrophes ignored
+// first ("word sort"), then the full text breaks the tie.
+bool listOrderBefore(const std::string& a, const std::string& b);
+
+class FakeListBox : public ListBox {
+  public:
+    int count() const override { return static_cast<int>(items.size()); }
+    std::string item(int index) const override;
+    int selectedIndex() const override { return selected; }
+    void select(int index) override;
+    void add(const std::string& text) override;
+    void removeAt(int index) override;
+    void clear() override;
+
+    std::vector<std::string> items;
+    int selected = -1;
+    std::vector<int> selectionHistory;
+};
+
+class FakeTextBox : public TextBox {
+  public:
+    std::string text() const override { return value; }
+    void setText(const std::string& text) override;
+    void focus() override { ++focusCount; }
+    void selectAll() override { allSelected = true; }
+
+    std::string value;
+    int focusCount = 0;
+    bool allSelected = false;
+    std::function<void()> onChange;
+};
+
+class FakeCheckBox : public CheckBox {
+  public:
+    int value() const override { return checked; }
+    void setValue(int value) override;
+    std::string caption() const override { return text; }
+    void setCaption(const std::string& caption) override { text = caption; }
+
+    int checked = 0;
+    std::string text;
+    std::function<void()> onClick;
+};
+
+class FakeButton : public Button {
+  public:
+    void focus() override { ++focusCount; }
+    int focusCount = 0;
+};
+
+class FakeLabel : public Label {
+  public:
+    double fontPoints() const override { return points; }
+    bool bold() const override { return isBold; }
+    void setFont(double size, bool makeBold) override;
+
+    double points = 9.75;
+    bool isBold = false;
+};
+
+class FakeTimer : public Timer {
+  public:
+    int interval() const override { return milliseconds; }
+    void setInterval(int value) override { milliseconds = value; }
+    int milliseconds = 5000;
+};
+
+}  // namespace zorvel::fakes

@@ -1,0 +1,35 @@
+#include "fakes/FakeForm.h"
+
+namespace zorvel::fakes {
+
+void FakeForm::show() {
+    shown = true;
+    events.push_back("show");
+}
+
+void FakeForm::hide() {
+    shown = false;
+    events.push_back("hide");
+}
+
+Point FakeForm::clientToScreen(Point client) const {
+    return Point{client.x + clientOrigin.x, client.y + clientOrigin.y};
+}
+
+Answer FakeForm::askYesNo(const std::string& text, const std::string& title) {
+    questions.push_back(title + ": " + text);
+    if (whileAsking) {
+        whileAsking();
+    }
+    return answer;
+}
+
+void FakeForm::unload() {
+    ++unloads;
+    events.push_back("unload");
+    if (onUnload) {
+        onUnload();
+    }
+}
+
+}  // namespace zorvel::fakes

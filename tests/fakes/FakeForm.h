@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+
+namespace zorvel::fakes {
+
+class FakeForm : public Form {
+  public:
+    WindowId handle() const override { return id; }
+    bool visible() const override { return shown; }
+    void show() override;
+    void hide() override;
+    void setTopmost(bool topmost) override { topmostCalls.push_back(topmost); }
+    void setPointer(PointerStyle style) override { pointer = style; }
+    void loadCustomPointer() override { ++pointerLoads; }
+    void captureMouse() override { captured = true; }
+    void releaseMouse() override { captured = false; }
+    Point clientToScreen(Point client) const override;
+    Answer askYesNo(const std::string& text, const std::string& title) override;
+    void popupMenuAtPointer() override { ++menuPopups; }
+    void unload() override;
+
+    WindowId id = 0x100;
+    Point clientOrigin{179, 324};
+    bool shown = true;
+    bool captured = false;
+    PointerStyle pointer = PointerStyle::Default;
+    int pointerLoads = 0;
+    int menuPopups = 0;
+    int unloads = 0;
+    std::vector<bool> topmostCalls;
+    std::vector<std::string> events;  // show, hide, unload in order
+
+    // What the user answers; `whileAsking` runs while the question is open.
+    Answer answer = Answer::No;
+    std::function<void()> whileAsking;
+    std::vector<std::string> questions;
+    std::function<void()> onUnload;
+};
+
+}  // namespace zorvel::fakes

@@ -1,0 +1,124 @@
+#include "closer/CloseAction.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeControls.h"
+#include "fakes/FakeDesktop.h"
+
+namespace zorvel {
+namespace {
+
+class CloseActionTest : public ::testing::Test {
+  protected:
+    void selectCaption(const std::string& caption) {
+        lstCaption.add(caption);
+        for (int i = 0; i < lstCaption.count(); ++i) {
+            if (lstCaption.item(i) == caption) {
+                lstCaption.select(i);
+            }
+        }
+    }
+
+    fakes::FakeListBox lstCaption;
+    fakes::FakeDesktop desktop;
+    CloseAction action{lstCaption, desktop};
+    WindowId editor = desktop.open("Document - Editor");
+};
+
+TEST_F(CloseActionTest, ClosesTheWindowWithTheWholeTitleIgnoringCase) {
+    const WindowId ad = desktop.open("Oferta Speciala");
+    desktop.foregroundWindow = editor;
+    selectCaption("oferta speciala");
+    action.lstCaption_DblClick();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_TRUE(desktop.exists(editor));
+    EXPECT_EQ(lstCaption.count(), 1);
+    EXPECT_EQ(lstCaption.selected, 0);
+}
+
+TEST_F(CloseActionTest, NothingHappensWithoutAMatchingWindow) {
+    desktop.open("Oferta speciala de azi");
+    desktop.foregroundWindow = editor;
+    selectCaption("Oferta speciala");
+    action.lstCaption_DblClick();
+    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_EQ(desktop.foregroundWindow, editor);
+    EXPECT_EQ(action.hwndFound(), 0u);
+}
+
+TEST_F(CloseActionTest, ARefusedActivationSendsNothingToTheWindowInFront) {
+    desktop.open("Reclama");
+    desktop.foregroundWindow = editor;
+    desktop.refuseForeground = true;
+    selectCaption("Reclama");
+    action.lstCaption_DblClick();
+    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.exists(editor));
+}
+
+TEST_F(CloseActionTest, AWindowThatVanishesBeforeActivationIsSkipped) {
+    const WindowId ad = desktop.open("Reclama");
+    desktop.foregroundWindow = 0;  // the bare desktop: Alt+F4 would offer to shut down
+    desktop.onActivate = [this, ad](WindowId) { desktop.close(ad); };
+    selectCaption("Reclama");
+    action.lstCaption_DblClick();
+    EXPECT_TRUE(desktop.chords.empty());
+}
+
+TEST_F(CloseActionTest, AWindowHiddenWhileActivatedIsSkipped) {
+    const WindowId ad = desktop.open("Reclama");
+    desktop.onActivate = [this](WindowId window) { desktop.windows[1].visible = window == 0; };
+    selectCaption("Reclama");
+    action.lstCaption_DblClick();
+    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.exists(ad));
+}
+
+TEST_F(CloseActionTest, AHiddenWindowDoesNotShadowAVisibleOneOfTheSameTitle) {
+    const WindowId hidden = desktop.open("Reclama", false);
+    const WindowId shown = desktop.open("Reclama");
+    selectCaption("Reclama");
+    action.lstCaption_DblClick();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{shown});
+    EXPECT_TRUE(desktop.exists(hidden));
+}
+
+TEST_F(CloseActionTest, ChildWindowsAreNotTopLevelMatches) {
+    desktop.open("Reclama", true, editor);
+    selectCaption("Reclama");
+    action.lstCaption_DblClick();
+    EXPECT_TRUE(desktop.chords.empty());
+}
+
+TEST_F(CloseActionTest, TwoWindowsOfOneTitleCloseOnePerRun) {
+    const WindowId first = desktop.open("Reclama");
+    const WindowId second = desktop.open("Reclama");
+    selectCaption("Reclama");
+    action.lstCaption_DblClick();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{first});
+    EXPECT_TRUE(desktop.exists(second));
+    action.lstCaption_DblClick();
+    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{first, second}));
+}
+
+TEST_F(CloseActionTest, CloseButtonRunsTheActionOnlyWithASelection) {
+    desktop.open("Reclama");
+    lstCaption.add("Reclama");
+    action.cmdClose_Click();
+    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_EQ(desktop.lookups, 0);
+    lstCaption.select(0);
+    action.cmdClose_Click();
+    EXPECT_EQ(desktop.chords.size(), 1u);
+}
+
+TEST_F(CloseActionTest, AnEmptyCaptionNeverMatchesUntitledWindows) {
+    desktop.open("");
+    lstCaption.items = {""};
+    lstCaption.select(0);
+    action.lstCaption_DblClick();
+    EXPECT_TRUE(desktop.chords.empty());
+}
+
+}  // namespace
+}  // namespace zorvel
