@@ -1,10 +1,21 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 
 namespace zorvel {
+
+// The titles of the visible top-level windows, read once, for looking many captions up.
+class WindowSnapshot {
+public:
+    virtual ~WindowSnapshot() = default;
+    // Every window whose whole title equals `title` as the platform compares titles (case
+    // ignored), in stacking order, topmost first.
+    virtual std::vector<WindowId> windowsTitled(const std::string& title) const = 0;
+};
 
 // The other windows of the desktop.
 class Desktop {
@@ -13,6 +24,7 @@ class Desktop {
     // The first visible top-level window, in stacking order, whose whole title equals
     // `title` by the platform's title comparison (case ignored); 0 when there is none.
     virtual WindowId findVisibleTopLevel(const std::string& title) = 0;
+    virtual std::unique_ptr<WindowSnapshot> snapshot() = 0;
     virtual bool isVisible(WindowId window) = 0;
     virtual void activate(WindowId window) = 0;
     virtual WindowId foreground() = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace zorvel::fakes {
 
@@ -47,6 +48,30 @@ WindowId FakeDesktop::findVisibleTopLevel(const std::string& title) {
         }
     }
     return 0;
+}
+
+std::unique_ptr<WindowSnapshot> FakeDesktop::snapshot() {
+    class Snapshot : public WindowSnapshot {
+    public:
+        explicit Snapshot(std::vector<Window> windows) : windows_(std::move(windows)) {}
+        std::vector<WindowId> windowsTitled(const std::string& title) const override {
+            std::vector<WindowId> found;
+            for (const Window& w : windows_) {
+                if (equalIgnoringCase(w.title, title)) {
+                    found.push_back(w.id);
+                }
+            }
+            return found;
+        }
+
+    private:
+        std::vector<Window> windows_;
+    };
+    ++snapshots;
+    std::vector<Window> visibleTopLevel;
+    std::copy_if(windows.begin(), windows.end(), std::back_inserter(visibleTopLevel),
+                 [](const Window& w) { return w.parent == 0 && w.visible; });
+    return std::make_unique<Snapshot>(std::move(visibleTopLevel));
 }
 
 bool FakeDesktop::isVisible(WindowId window) {

@@ -23,6 +23,7 @@ class FakeDesktop : public Desktop {
     bool exists(WindowId window) const;
 
     WindowId findVisibleTopLevel(const std::string& title) override;
+    std::unique_ptr<WindowSnapshot> snapshot() override;
     bool isVisible(WindowId window) override;
     void activate(WindowId window) override;
     WindowId foreground() override { return foregroundWindow; }
@@ -38,6 +39,7 @@ class FakeDesktop : public Desktop {
     // Windows that received the chord, in order (0: the bare desktop); it closes them.
     std::vector<WindowId> chords;
     int lookups = 0;
+    int snapshots = 0;
     WindowId underPointer = 0;
     Point lastPoint;
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <unordered_map>
 #include <vector>
 
 #include "platform/win32/Text.h"
@@ -45,6 +46,54 @@ WindowId Win32Desktop::findVisibleTopLevel(const std::string& title) {
         after = found;
     }
     return 0;
+}
+
+namespace {
+
+// Titles folded the way the platform compares window titles: case ignored, no locale.
+std::wstring fold(std::wstring title) {
+    if (!title.empty()) {
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, title.data(),
+                      static_cast<int>(title.size()), title.data(),
+                      static_cast<int>(title.size()), nullptr, nullptr, 0);
+    }
+    return title;
+}
+
+class Win32Snapshot : public WindowSnapshot {
+public:
+    Win32Snapshot() {
+        EnumWindows(
+            [](HWND window, LPARAM self) -> BOOL {
+                reinterpret_cast<Win32Snapshot*>(self)->take(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(this));
+    }
+
+    std::vector<WindowId> windowsTitled(const std::string& title) const override {
+        auto found = byTitle_.find(fold(widen(title)));
+        return found == byTitle_.end() ? std::vector<WindowId>{} : found->second;
+    }
+
+private:
+    void take(HWND window) {
+        if (!IsWindowVisible(window)) {
+            return;
+        }
+        // The title as the window manager keeps it: no message to a possibly hung program.
+        wchar_t title[512];
+        const int length = InternalGetWindowText(window, title, 512);
+        byTitle_[fold(std::wstring(title, static_cast<size_t>(length)))].push_back(id(window));
+    }
+
+    std::unordered_map<std::wstring, std::vector<WindowId>> byTitle_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowSnapshot> Win32Desktop::snapshot() {
+    return std::make_unique<Win32Snapshot>();
 }
 
 bool Win32Desktop::isVisible(WindowId window) {

@@ -7,6 +7,7 @@ namespace zorvel::win32 {
 class Win32Desktop : public Desktop {
   public:
     WindowId findVisibleTopLevel(const std::string& title) override;
+    std::unique_ptr<WindowSnapshot> snapshot() override;
     bool isVisible(WindowId window) override;
     void activate(WindowId window) override;
     WindowId foreground() override;

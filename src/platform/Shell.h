@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Controls.h"
+
+namespace zorvel {
+
+// The tray icon record, filled before each add.
+struct TrayRecord {
+    WindowId window = 0;
+    unsigned id = 0;
+    bool withMessage = false;
+    bool withIcon = false;
+    bool withTip = false;
+    std::string tip;
+};
+
+enum class TrayCommand { Add, Delete };
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // The notification-area icon; the callback is the window's private tray message.
+    virtual bool notifyIcon(TrayCommand command, const TrayRecord& record) = 0;
+    // Opens an address with the program associated with it, in a maximized window.
+    virtual void openMaximized(const std::string& address) = 0;
+};
+
+}  // namespace zorvel
