@@ -1,5 +1,5 @@
 # Front door. `make run` starts Zorvel, `make test` builds and runs every test.
-.PHONY: all deps native win64 run test unit e2e demo screenshot format clean
+.PHONY: all deps native win64 run test unit e2e demo screenshot bench fuzz format clean
 
 JOBS ?= $(shell nproc)
 
@@ -35,6 +35,13 @@ demo: win64
 screenshot: win64
 	@scripts/deps.sh pictures
 	@scripts/screenshot.sh main docs/main-window.png
+
+bench: win64
+	@bench/run.sh
+
+fuzz: deps
+	@scripts/deps.sh fuzz
+	@scripts/fuzz.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

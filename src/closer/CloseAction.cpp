@@ -5,13 +5,22 @@
 namespace zorvel {
 
 void CloseAction::lstCaption_DblClick() {
+    closeSelected(nullptr);
+}
+
+void CloseAction::closeSelected(const WindowSnapshot* titles) {
     const int selected = lstCaption_.selectedIndex();
     if (selected == -1) {
         return;
     }
     const std::string caption = lstCaption_.item(selected);
-    // An empty caption would match untitled windows, which nobody listed.
-    hwndFound_ = caption.empty() ? 0 : desktop_.findVisibleTopLevel(caption);
+    hwndFound_ = 0;
+    // An empty caption would match untitled windows, which nobody listed. The snapshot only
+    // rules captions out: its windows may since have closed, changed title or had their
+    // handle reused, so the desktop's own look-up picks the window, as without a snapshot.
+    if (!caption.empty() && (titles == nullptr || !titles->windowsTitled(caption).empty())) {
+        hwndFound_ = desktop_.findVisibleTopLevel(caption);
+    }
     if (hwndFound_ == 0) {
         return;
     }

@@ -13,6 +13,9 @@ class CloseAction {
 
     void lstCaption_DblClick();
     void cmdClose_Click();
+    // The close action with the windows of `titles` as a first look-up: a caption that no
+    // window there bears is passed over without asking the desktop. Null asks every time.
+    void closeSelected(const WindowSnapshot* titles);
 
     WindowId hwndFound() const { return hwndFound_; }
 

@@ -10,7 +10,7 @@ namespace zorvel {
 
 // The titles of the visible top-level windows, read once, for looking many captions up.
 class WindowSnapshot {
-public:
+  public:
     virtual ~WindowSnapshot() = default;
     // Every window whose whole title equals `title` as the platform compares titles (case
     // ignored), in stacking order, topmost first.

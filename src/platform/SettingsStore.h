@@ -6,7 +6,7 @@ namespace zorvel {
 
 // The settings file beside the executable, through the platform's private-profile calls.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // Creates the file holding exactly `content` unless a file of that name exists already,
     // whatever its attributes. False when nothing was created (it exists, or cannot be).

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -54,14 +56,14 @@ namespace {
 std::wstring fold(std::wstring title) {
     if (!title.empty()) {
         LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, title.data(),
-                      static_cast<int>(title.size()), title.data(),
-                      static_cast<int>(title.size()), nullptr, nullptr, 0);
+                      static_cast<int>(title.size()), title.data(), static_cast<int>(title.size()),
+                      nullptr, nullptr, 0);
     }
     return title;
 }
 
 class Win32Snapshot : public WindowSnapshot {
-public:
+  public:
     Win32Snapshot() {
         EnumWindows(
             [](HWND window, LPARAM self) -> BOOL {
@@ -76,15 +78,27 @@ public:
         return found == byTitle_.end() ? std::vector<WindowId>{} : found->second;
     }
 
-private:
+  private:
     void take(HWND window) {
         if (!IsWindowVisible(window)) {
             return;
         }
-        // The title as the window manager keeps it: no message to a possibly hung program.
-        wchar_t title[512];
-        const int length = InternalGetWindowText(window, title, 512);
-        byTitle_[fold(std::wstring(title, static_cast<size_t>(length)))].push_back(id(window));
+        byTitle_[fold(wholeTitle(window))].push_back(id(window));
+    }
+
+    // The title as the window manager keeps it: no message to a possibly hung program. A
+    // cut title could equal a shorter caption, so the buffer grows until the whole fits.
+    static std::wstring wholeTitle(HWND window) {
+        std::wstring title(256, L'\0');
+        for (;;) {
+            const int length =
+                InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
+            if (length < static_cast<int>(title.size()) - 1) {
+                title.resize(static_cast<size_t>(std::max(length, 0)));
+                return title;
+            }
+            title.resize(title.size() * 2);
+        }
     }
 
     std::unordered_map<std::wstring, std::vector<WindowId>> byTitle_;

@@ -1,0 +1,307 @@
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "closer/Sweep.h"
+#include "fakes/FakeControls.h"
+#include "fakes/MemoryStore.h"
+
+namespace zorvel {
+namespace {
+
+using Items = std::vector<std::string>;
+using Write = fakes::MemoryStore::Write;
+
+std::string crlfLines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// The file a first start leaves, with the two option values given.
+std::string templateWith(const std::string& interval, const std::string& count) {
+    return crlfLines({"[OPTIUNI]", ";;;; Optiuni generale ;;;;", " ",
+                      "Interval_de_timp=" + interval, "Nr_ferestre=" + count, " ",
+                      "[FERESTRE_DE_INCHIS]",
+                      ";;;; Caption-ul ferestrelor care trebuie inchise automat ;;;;", " "});
+}
+
+// One start of the program over the file: the design-time controls, then the load.
+struct Start {
+    explicit Start(SettingsStore& store) : settings(store, lstCaption, txtTimp, tmrVerifica) {
+        txtTimp.onChange = [this] {
+            ++changes;
+            intervalBox.txtTimp_Change();
+        };
+        settings.load();
+    }
+
+    fakes::FakeListBox lstCaption;
+    fakes::FakeTextBox txtTimp;
+    fakes::FakeTimer tmrVerifica;
+    IntervalBox intervalBox{txtTimp, tmrVerifica};
+    Settings settings;
+    int changes = 0;
+};
+
+TEST(SettingsPathTest, OneSeparatorBetweenDirectoryAndName) {
+    EXPECT_EQ(settingsPath("C:\\Tools"), "C:\\Tools\\Zorvel.ini");
+    EXPECT_EQ(settingsPath("C:\\"), "C:\\Zorvel.ini");
+    EXPECT_EQ(settingsPath("C:"), "C:\\Zorvel.ini");
+    EXPECT_EQ(settingsPath("\\\\server\\share\\Zorvel"), "\\\\server\\share\\Zorvel\\Zorvel.ini");
+}
+
+TEST(SettingsTest, WorkedExampleAcrossThreeStarts) {
+    fakes::MemoryStore store;
+
+    Start first(store);
+    EXPECT_EQ(store.bytes(), templateWith("0", "0"));
+    EXPECT_EQ(store.bytes().size(), 168u);
+    EXPECT_EQ(first.tmrVerifica.milliseconds, 0);
+    EXPECT_EQ(first.txtTimp.value, "0");
+    EXPECT_TRUE(first.lstCaption.items.empty());
+
+    first.txtTimp.setText("10");
+    first.lstCaption.add("Oferta speciala");
+    first.lstCaption.add("Reclama");
+    first.settings.save();
+    EXPECT_EQ(store.writes,
+              (std::vector<Write>{{"OPTIUNI", "Interval_de_timp", "10"},
+                                  {"OPTIUNI", "Nr_ferestre", "2"},
+                                  {"FERESTRE_DE_INCHIS", "Caption1", "Oferta speciala"},
+                                  {"FERESTRE_DE_INCHIS", "Caption2", "Reclama"}}));
+    EXPECT_EQ(store.bytes(), templateWith("10", "2") +
+                                 crlfLines({"Caption1=Oferta speciala", "Caption2=Reclama"}));
+
+    Start second(store);
+    EXPECT_EQ(second.tmrVerifica.milliseconds, 10000);
+    EXPECT_EQ(second.txtTimp.value, "10");
+    EXPECT_EQ(second.lstCaption.items, (Items{"Oferta speciala", "Reclama"}));
+
+    second.lstCaption.removeAt(0);
+    second.settings.save();
+    EXPECT_EQ(store.bytes(),
+              templateWith("10", "1") + crlfLines({"Caption1=Reclama", "Caption2=Reclama"}));
+
+    Start third(store);
+    EXPECT_EQ(third.lstCaption.items, Items{"Reclama"});
+}
+
+TEST(SettingsTest, AnExistingFileIsNeverReplacedByTheTemplate) {
+    const std::string mine = "[OPTIUNI]\r\nInterval_de_timp=7";
+    fakes::MemoryStore store(mine);
+    Start run(store);
+    EXPECT_EQ(store.bytes(), mine);
+    EXPECT_EQ(run.tmrVerifica.milliseconds, 7000);
+}
+
+TEST(SettingsTest, AFileThatCannotBeCreatedLeavesTheDesignTimeState) {
+    fakes::MemoryStore store;
+    store.directoryReadOnly = true;
+    Start run(store);
+    EXPECT_FALSE(store.exists());
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(run.tmrVerifica.milliseconds, 5000);
+    EXPECT_EQ(run.txtTimp.value, "");
+    EXPECT_TRUE(run.lstCaption.items.empty());
+
+    run.lstCaption.add("Reclama");
+    run.settings.save();
+    EXPECT_FALSE(store.exists());
+}
+
+struct IntervalCase {
+    const char* stored;  // nullptr: no such key
+    int milliseconds;
+    const char* shown;
+};
+
+TEST(SettingsTest, IntervalIsTakenOnlyWhenTheTimerCanUseIt) {
+    const IntervalCase cases[] = {
+        {"0", 0, "0"},         {"32", 32000, "32"}, {"2.5", 2000, "2.5"},  {"3.5", 4000, "3.5"},
+        {" 7 ", 7000, "7"},    {"+4", 4000, "+4"},  {"1e1", 10000, "1e1"}, {nullptr, 5000, ""},
+        {"33", 5000, ""},      {"-1", 5000, ""},    {"abc", 5000, ""},     {"", 5000, ""},
+        {"***5", 5000, ""},    {"32.6", 5000, ""},  {"5 sec", 5000, ""},   {"-33", 5000, ""},
+        {"99999999", 5000, ""}};
+    for (const IntervalCase& c : cases) {
+        const std::string stored = c.stored ? c.stored : "(absent)";
+        SCOPED_TRACE(stored);
+        fakes::MemoryStore store(c.stored ? "[OPTIUNI]\r\nInterval_de_timp=" + stored + "\r\n"
+                                          : "[OPTIUNI]\r\n");
+        Start run(store);
+        EXPECT_EQ(run.tmrVerifica.milliseconds, c.milliseconds);
+        EXPECT_EQ(run.txtTimp.value, c.shown);
+        EXPECT_EQ(run.changes, *c.shown ? 1 : 0);
+    }
+}
+
+struct CountCase {
+    const char* stored;  // nullptr: no such key
+    Items loaded;
+};
+
+TEST(SettingsTest, CountIsReadLenientlyAndLimitsTheKeysRead) {
+    const std::string captions =
+        crlfLines({"[FERESTRE_DE_INCHIS]", "Caption1=Alfa", "Caption2=Beta", "Caption3=Gama",
+                   "Caption4=Delta", "Caption5=Epsilon"});
+    const CountCase cases[] = {{nullptr, {}},
+                               {"0", {}},
+                               {"-2", {}},
+                               {"0.4", {}},
+                               {"abc", {}},
+                               {"***3", {}},
+                               {"70000", {}},
+                               {"2", {"Alfa", "Beta"}},
+                               {"3abc", {"Alfa", "Beta", "Gama"}},
+                               {" 1 . 6", {"Alfa", "Beta"}},
+                               {"2.5", {"Alfa", "Beta"}},
+                               {"3.5", {"Alfa", "Beta", "Delta", "Gama"}},
+                               {"0.6", {"Alfa"}},
+                               {"32767", {"Alfa", "Beta", "Delta", "Epsilon", "Gama"}}};
+    for (const CountCase& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "(absent)");
+        const std::string count = c.stored ? std::string("Nr_ferestre=") + c.stored + "\r\n" : "";
+        fakes::MemoryStore store("[OPTIUNI]\r\n" + count + captions);
+        Start run(store);
+        EXPECT_EQ(run.lstCaption.items, c.loaded);
+    }
+}
+
+TEST(SettingsTest, MissingCaptionKeysLeaveNoGapAndAreAddedInKeyOrder) {
+    // Entries equal but for case keep the order in which they were added.
+    fakes::MemoryStore store(crlfLines({"[OPTIUNI]", "Nr_ferestre=3", "[FERESTRE_DE_INCHIS]",
+                                        "Caption3=Reclama", "Caption1=reclama"}));
+    Start run(store);
+    EXPECT_EQ(run.lstCaption.items, (Items{"reclama", "Reclama"}));
+}
+
+TEST(SettingsTest, MarkedEmptyAndBlankCaptionsAreSkipped) {
+    fakes::MemoryStore store(
+        crlfLines({"[OPTIUNI]", "Nr_ferestre=5", "[FERESTRE_DE_INCHIS]", "Caption1=***Reclama",
+                   "Caption2=", "Caption3=   ", "Caption4=Oferta", "Caption5=*** "}));
+    Start run(store);
+    EXPECT_EQ(run.lstCaption.items, Items{"Oferta"});
+}
+
+TEST(SettingsTest, ACaptionBeginningWithTheMarkerIsSavedButNotLoadedAgain) {
+    fakes::MemoryStore store;
+    {
+        Start run(store);
+        run.lstCaption.add("***Reclama");
+        run.lstCaption.add("Oferta");
+        run.settings.save();
+    }
+    EXPECT_EQ(store.bytes(),
+              templateWith("0", "2") + crlfLines({"Caption1=***Reclama", "Caption2=Oferta"}));
+    Start next(store);
+    EXPECT_EQ(next.lstCaption.items, Items{"Oferta"});
+}
+
+TEST(SettingsTest, LongCaptionsArriveCutTo255Characters) {
+    std::string romanian;
+    for (int i = 0; i < 300; ++i) {
+        romanian += "\xC8\x99";  // ș, two bytes in UTF-8 but one character
+    }
+    fakes::MemoryStore store;
+    {
+        Start run(store);
+        run.lstCaption.add(std::string(300, 'a'));
+        run.lstCaption.add(romanian);
+        run.settings.save();
+    }
+    Start next(store);
+    ASSERT_EQ(next.lstCaption.count(), 2);
+    EXPECT_EQ(next.lstCaption.item(0), std::string(255, 'a'));
+    EXPECT_EQ(next.lstCaption.item(1), romanian.substr(0, 255 * 2));
+}
+
+TEST(SettingsTest, DuplicatesAreSavedUnderSeparateKeysAndLoadAgain) {
+    fakes::MemoryStore store;
+    const Items items{"Reclama", "Reclama", "reclama"};
+    {
+        Start run(store);
+        for (const std::string& item : items) {
+            run.lstCaption.add(item);
+        }
+        run.settings.save();
+    }
+    Start next(store);
+    EXPECT_EQ(next.lstCaption.items, items);
+}
+
+TEST(SettingsTest, SaveRemovesNothingAndKeepsEveryOtherLine) {
+    const std::string keys =
+        crlfLines({"Caption1=A1", "Caption2=B2", "Caption3=C3", "Caption4=D4", "Caption5=E5"});
+    fakes::MemoryStore store(templateWith("3", "5") + keys);
+    {
+        Start run(store);
+        ASSERT_EQ(run.lstCaption.count(), 5);
+        run.lstCaption.removeAt(0);
+        run.lstCaption.removeAt(0);
+        run.lstCaption.removeAt(0);
+        run.settings.save();
+    }
+    EXPECT_EQ(store.bytes(),
+              templateWith("3", "2") + crlfLines({"Caption1=D4", "Caption2=E5", "Caption3=C3",
+                                                  "Caption4=D4", "Caption5=E5"}));
+    {
+        Start run(store);
+        EXPECT_EQ(run.lstCaption.items, (Items{"D4", "E5"}));
+        run.lstCaption.clear();
+        run.settings.save();
+    }
+    EXPECT_EQ(store.bytes(),
+              templateWith("3", "0") + crlfLines({"Caption1=D4", "Caption2=E5", "Caption3=C3",
+                                                  "Caption4=D4", "Caption5=E5"}));
+    Start last(store);
+    EXPECT_TRUE(last.lstCaption.items.empty());
+}
+
+TEST(SettingsTest, TheTimersIntervalIsSavedInWholeSecondsNotTheText) {
+    const struct {
+        int milliseconds;
+        const char* typed;
+        const char* saved;
+    } cases[] = {{10000, "abc", "10"}, {2500, "x", "2"}, {999, "", "0"}, {32000, "33", "32"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.milliseconds);
+        fakes::MemoryStore store;
+        Start run(store);
+        run.tmrVerifica.setInterval(c.milliseconds);
+        run.txtTimp.setText(c.typed);
+        run.settings.save();
+        EXPECT_EQ(store.read("OPTIUNI", "Interval_de_timp", "", 256), c.saved);
+    }
+}
+
+TEST(SettingsTest, ARomanianCaptionSurvivesARestartAndEveryLineIsKept) {
+    const std::string caption = "Fereastr\xC4\x83 cu \xC8\x99i \xC8\x9B";  // ă, ș, ț
+    fakes::MemoryStore store;
+    {
+        Start run(store);
+        run.lstCaption.add("Oferta");
+        run.settings.save();
+    }
+    EXPECT_EQ(store.bytes(), templateWith("0", "1") + crlfLines({"Caption1=Oferta"}));
+    {
+        Start run(store);
+        run.lstCaption.add(caption);
+        run.settings.save();
+    }
+    EXPECT_TRUE(store.unicode());
+    EXPECT_TRUE(store.bytes().starts_with(std::string_view("\xFF\xFE[\0O\0", 6)));
+    EXPECT_EQ(store.text(),
+              templateWith("0", "2") + crlfLines({"Caption1=" + caption, "Caption2=Oferta"}));
+    Start next(store);
+    EXPECT_EQ(next.lstCaption.items, (Items{caption, "Oferta"}));
+}
+
+}  // namespace
+}  // namespace zorvel

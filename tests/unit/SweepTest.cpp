@@ -1,0 +1,201 @@
+#include "closer/Sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeControls.h"
+#include "fakes/FakeDesktop.h"
+
+namespace zorvel {
+namespace {
+
+class SweepTest : public ::testing::Test {
+  protected:
+    void list(const std::vector<std::string>& captions) {
+        for (const std::string& caption : captions) {
+            lstCaption.add(caption);
+        }
+    }
+
+    fakes::FakeListBox lstCaption;
+    fakes::FakeDesktop desktop;
+    CloseAction closer{lstCaption, desktop};
+    Sweep sweep{lstCaption, closer, desktop};
+};
+
+TEST_F(SweepTest, VisitsEntriesFromLastToFirstAndLeavesTheSelectionOnTheFirst) {
+    const WindowId alfa = desktop.open("Alfa");
+    const WindowId beta = desktop.open("Beta");
+    const WindowId gama = desktop.open("Gama");
+    list({"Gama", "Alfa", "Beta"});
+    lstCaption.select(1);  // the user's selection, which the tick replaces
+    sweep.tmrVerifica_Timer();
+    EXPECT_EQ(lstCaption.selectionHistory, (std::vector<int>{1, 2, 1, 0}));
+    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{gama, beta, alfa}));
+    EXPECT_EQ(lstCaption.selected, 0);
+    EXPECT_EQ(lstCaption.items, (std::vector<std::string>{"Alfa", "Beta", "Gama"}));
+    EXPECT_EQ(desktop.snapshots, 1);
+}
+
+TEST_F(SweepTest, AnEmptyListTakesNoSnapshotAndKeepsTheSelection) {
+    sweep.tmrVerifica_Timer();
+    EXPECT_TRUE(lstCaption.selectionHistory.empty());
+    EXPECT_EQ(lstCaption.selected, -1);
+    EXPECT_EQ(desktop.snapshots, 0);
+}
+
+TEST_F(SweepTest, CaptionsThatNoWindowBearsCostNoLookup) {
+    desktop.open("Document - Editor");
+    list({"Reclama", "Oferta", "Document"});
+    sweep.tmrVerifica_Timer();
+    EXPECT_EQ(desktop.lookups, 0);
+    EXPECT_EQ(desktop.snapshots, 1);
+    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_EQ(lstCaption.selected, 0);
+}
+
+TEST_F(SweepTest, AWindowClosedByAnEarlierEntryIsNotChordedAgain) {
+    const WindowId ad = desktop.open("Reclama");
+    const WindowId editor = desktop.open("Editor");
+    desktop.foregroundWindow = editor;
+    list({"Reclama", "RECLAMA"});
+    sweep.tmrVerifica_Timer();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_TRUE(desktop.exists(editor));
+}
+
+TEST_F(SweepTest, WindowsHiddenOrRetitledDuringTheTickAreLeftAlone) {
+    const WindowId hiddenAtStart = desktop.open("Ascuns", false);
+    const WindowId hiddenLater = desktop.open("Banner");
+    const WindowId retitled = desktop.open("Caseta");
+    const WindowId trigger = desktop.open("Zzz");
+    // Closing the last entry's window hides one listed window and renames another, after
+    // the snapshot listed both.
+    desktop.onActivate = [this, trigger](WindowId window) {
+        if (window == trigger) {
+            desktop.windows[1].visible = false;
+            desktop.windows[2].title = "Document important";
+        }
+    };
+    list({"Ascuns", "Banner", "Caseta", "Zzz"});
+    sweep.tmrVerifica_Timer();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{trigger});
+    EXPECT_TRUE(desktop.exists(hiddenAtStart));
+    EXPECT_TRUE(desktop.exists(hiddenLater));
+    EXPECT_TRUE(desktop.exists(retitled));
+}
+
+// What a user can see of one tick: the windows chorded, in order, and the selections.
+struct Observed {
+    std::vector<WindowId> chords;
+    std::vector<int> selections;
+    bool operator==(const Observed&) const = default;
+};
+
+using Scenario = std::function<void(fakes::FakeDesktop&, fakes::FakeListBox&)>;
+
+Observed runTick(const Scenario& scenario, bool naive) {
+    fakes::FakeDesktop desktop;
+    fakes::FakeListBox lstCaption;
+    scenario(desktop, lstCaption);
+    CloseAction closer{lstCaption, desktop};
+    if (naive) {
+        // One title search per entry, as the double click does.
+        for (int i = lstCaption.count() - 1; i >= 0; --i) {
+            lstCaption.select(i);
+            closer.lstCaption_DblClick();
+        }
+    } else {
+        Sweep{lstCaption, closer, desktop}.tmrVerifica_Timer();
+    }
+    return {desktop.chords, lstCaption.selectionHistory};
+}
+
+TEST(SweepAgainstNaiveTest, ChordsTheSameWindowsInTheSameOrder) {
+    const struct {
+        const char* name;
+        Scenario scenario;
+        std::size_t chords;
+    } scenarios[] = {
+        {"duplicate entries, two windows of one title",
+         [](auto& d, auto& l) {
+             d.open("Reclama");
+             d.open("reclama");
+             l.items = {"Reclama", "Reclama"};
+         },
+         2},
+        {"three windows of one title, one entry",
+         [](auto& d, auto& l) {
+             d.open("Reclama");
+             d.open("Reclama");
+             d.open("Reclama");
+             l.items = {"Reclama"};
+         },
+         1},
+        {"hidden twin in front of a visible one",
+         [](auto& d, auto& l) {
+             d.open("Reclama", false);
+             d.open("Reclama");
+             l.items = {"Reclama", "Reclama"};
+         },
+         1},
+        {"children and partial titles",
+         [](auto& d, auto& l) {
+             const WindowId top = d.open("Editor");
+             d.open("Reclama", true, top);
+             d.open("Reclama noua");
+             l.items = {"Editor", "Reclama"};
+         },
+         1},
+        {"foreground refused",
+         [](auto& d, auto& l) {
+             d.open("Reclama");
+             d.refuseForeground = true;
+             l.items = {"Reclama"};
+         },
+         0},
+        {"an entry's window opens another of a listed title",
+         [](auto& d, auto& l) {
+             const WindowId first = d.open("Zzz");
+             d.open("Alfa");
+             d.onActivate = [&d, first](WindowId w) {
+                 if (w == first) {
+                     d.open("Alfa");
+                 }
+             };
+             l.items = {"Alfa", "Alfa", "Zzz"};
+         },
+         3},
+    };
+    for (const auto& s : scenarios) {
+        const Observed ours = runTick(s.scenario, false);
+        EXPECT_EQ(ours, runTick(s.scenario, true)) << s.name;
+        EXPECT_EQ(ours.chords.size(), s.chords) << s.name;
+        EXPECT_EQ(ours.selections.back(), 0) << s.name;
+    }
+}
+
+TEST(IntervalBoxTest, EachKeystrokeSetsAValidIntervalAndKeepsItOtherwise) {
+    fakes::FakeTextBox txtTimp;
+    fakes::FakeTimer tmrVerifica;
+    IntervalBox box{txtTimp, tmrVerifica};
+    const struct {
+        const char* text;
+        int interval;
+    } typed[] = {
+        {"1", 1000},   {"15", 15000}, {"15a", 15000}, {"", 15000},   {"-", 15000},
+        {"-1", 15000}, {"33", 15000}, {"2.5", 2000},  {"3.5", 4000}, {"32", 32000},
+        {"0", 0},      {"abc", 0},    {" 5 ", 5000},
+    };
+    for (const auto& t : typed) {
+        txtTimp.value = t.text;
+        box.txtTimp_Change();
+        EXPECT_EQ(tmrVerifica.milliseconds, t.interval) << '"' << t.text << '"';
+    }
+}
+
+}  // namespace
+}  // namespace zorvel
