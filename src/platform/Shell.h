@@ -19,7 +19,7 @@ struct TrayRecord {
 enum class TrayCommand { Add, Delete };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // The notification-area icon; the callback is the window's private tray message.
     virtual bool notifyIcon(TrayCommand command, const TrayRecord& record) = 0;

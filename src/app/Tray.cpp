@@ -1,0 +1,49 @@
+#include "app/Tray.h"
+
+#include "app/Texts.h"
+
+namespace zorvel {
+
+namespace {
+
+constexpr unsigned kIconId = 1;
+constexpr int kLeftButtonUp = 0x202;
+constexpr int kRightButtonUp = 0x205;
+
+}  // namespace
+
+void Tray::hideToTray() {
+    nidTray_ = TrayRecord{form_.handle(), kIconId, true, true, true, texts::kTrayTip};
+    // A repeated add is refused by the shell while the icon is there: it stays single.
+    shell_.notifyIcon(TrayCommand::Add, nidTray_);
+    form_.hide();
+}
+
+void Tray::removeIcon() {
+    // Never hidden means never added: there is nothing for the shell to remove.
+    if (nidTray_.window != 0) {
+        shell_.notifyIcon(TrayCommand::Delete, nidTray_);
+    }
+}
+
+void Tray::iconNotify(int mouseMessage) {
+    if (mouseMessage == kLeftButtonUp) {
+        form_.show();
+    } else if (mouseMessage == kRightButtonUp) {
+        form_.popupMenuAtPointer();
+    }
+}
+
+void Tray::mnuOpen_Click() {
+    form_.show();
+}
+
+void Tray::taskbarCreated() {
+    // Only a window hidden to the tray needs the icon; one not yet shown at start-up has
+    // no filled record to add.
+    if (!form_.visible() && nidTray_.window != 0) {
+        shell_.notifyIcon(TrayCommand::Add, nidTray_);
+    }
+}
+
+}  // namespace zorvel

@@ -1,0 +1,72 @@
+#include "captions/WindowPicker.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zorvel {
+
+namespace {
+
+// Far more than any real chain of parents and owners; a chain that loops ends here.
+constexpr int kMaxClimb = 1000;
+constexpr int kMaxTitleChars = 254;
+
+// Nearest integer, ties to even (the default rounding mode); clamped, so a coordinate out
+// of range or not a number cannot make the conversion undefined.
+int roundHalfEven(float value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    const double rounded = std::nearbyint(static_cast<double>(value));
+    if (rounded <= std::numeric_limits<int>::min()) {
+        return std::numeric_limits<int>::min();
+    }
+    if (rounded >= std::numeric_limits<int>::max()) {
+        return std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(rounded);
+}
+
+// The last window of the parent chain (owners included); 0 when the chain never ends.
+WindowId climbToTop(Desktop& desktop, WindowId window) {
+    for (int step = 0; step < kMaxClimb; ++step) {
+        const WindowId up = desktop.parent(window);
+        if (up == 0) {
+            return window;
+        }
+        window = up;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void WindowPicker::chkMarcaj_Click() {
+    if (chkMarcaj_.value() == 1) {
+        form_.captureMouse();
+        form_.setPointer(PointerStyle::Custom);
+        form_.loadCustomPointer();
+    } else {
+        form_.setPointer(PointerStyle::Default);
+        form_.releaseMouse();
+    }
+    cmdClose_.focus();
+}
+
+void WindowPicker::Form_MouseUp(float x, float y) {
+    ptPick_ = form_.clientToScreen(Point{roundHalfEven(x), roundHalfEven(y)});
+    hwndPick_ = desktop_.windowFromPoint(ptPick_);
+    if (hwndPick_ != 0) {
+        hwndPick_ = climbToTop(desktop_, hwndPick_);
+    }
+    if (hwndPick_ != 0 && hwndPick_ != form_.handle()) {
+        strPickTitle_ = desktop_.title(hwndPick_, kMaxTitleChars);
+        if (!strPickTitle_.empty()) {
+            lstCaption_.add(strPickTitle_);
+        }
+    }
+    // Runs the disarming click handler only when the picker was armed.
+    chkMarcaj_.setValue(0);
+}
+
+}  // namespace zorvel

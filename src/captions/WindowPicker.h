@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Controls.h"
+#include "platform/Desktop.h"
+#include "platform/Form.h"
+
+namespace zorvel {
+
+// Takes a caption from a window on screen: tick chkMarcaj, release the mouse over the window.
+class WindowPicker {
+  public:
+    WindowPicker(CheckBox& chkMarcaj, Button& cmdClose, ListBox& lstCaption, Form& form,
+                 Desktop& desktop)
+        : chkMarcaj_(chkMarcaj),
+          cmdClose_(cmdClose),
+          lstCaption_(lstCaption),
+          form_(form),
+          desktop_(desktop) {}
+
+    // Arms (capture, custom pointer) or disarms (default pointer, capture released).
+    void chkMarcaj_Click();
+    // The release: the top of the chain under the point gets its title added, then disarms.
+    void Form_MouseUp(float x, float y);
+
+    WindowId hwndPick() const { return hwndPick_; }
+
+  private:
+    CheckBox& chkMarcaj_;
+    Button& cmdClose_;
+    ListBox& lstCaption_;
+    Form& form_;
+    Desktop& desktop_;
+    Point ptPick_;
+    WindowId hwndPick_ = 0;
+    std::string strPickTitle_;
+};
+
+}  // namespace zorvel

@@ -1,0 +1,29 @@
+#include "dressing/LinkLabel.h"
+
+#include "app/Texts.h"
+
+namespace zorvel {
+
+namespace {
+
+constexpr double kHoverPoints = 8;
+constexpr double kPlainPoints = 10;
+
+}  // namespace
+
+void LinkLabel::Label2_MouseMove() {
+    label2_.setFont(kHoverPoints, true);
+    form_.setPointer(PointerStyle::Custom);
+    form_.loadCustomPointer();
+}
+
+void LinkLabel::hoverReset() {
+    form_.setPointer(PointerStyle::Default);
+    label2_.setFont(kPlainPoints, false);
+}
+
+void LinkLabel::Label2_Click() {
+    shell_.openMaximized(texts::kHomePage);
+}
+
+}  // namespace zorvel
