@@ -1,11 +1,20 @@
 #pragma once
 
+#include "app/Tray.h"
 #include "captions/ListEditor.h"
+#include "captions/WindowPicker.h"
 #include "closer/CloseAction.h"
+#include "closer/Sweep.h"
+#include "dressing/LinkLabel.h"
+#include "dressing/OnTopToggle.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Form.h"
 #include "platform/FormEvents.h"
+#include "platform/Instance.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "settings/Settings.h"
 
 namespace zorvel {
 
@@ -21,10 +30,13 @@ struct FormControls {
     Timer& tmrVerifica;
 };
 
-// The platform services the program uses besides its own window.
+// The platform services the program uses besides its own controls.
 struct Services {
     Form& form;
     Desktop& desktop;
+    Shell& shell;
+    SettingsStore& settings;
+    Instance& instance;
 };
 
 // The main window's behaviour: routes each event to the unit that owns it.
@@ -35,9 +47,9 @@ class frmZorvel : public FormEvents {
     void Form_Load() override;
     bool Form_Unload() override;
     void Form_MouseMove(float x, float y) override;
-    void Form_MouseUp(float x, float y) override;
+    void Form_MouseUp(float x, float y) override { picker_.Form_MouseUp(x, y); }
     void Form_SessionEnding() override;
-    void cmdExit_Click() override;
+    void cmdExit_Click() override { requestExit(); }
     void cmdAdauga_Click() override { editor_.cmdAdauga_Click(); }
     void txtCaption_KeyPress(int keyAscii) override { editor_.txtCaption_KeyPress(keyAscii); }
     void cmdModifica_Click() override { editor_.cmdModifica_Click(); }
@@ -45,25 +57,33 @@ class frmZorvel : public FormEvents {
     void cmdStergeLista_Click() override { editor_.cmdStergeLista_Click(); }
     void lstCaption_DblClick() override { closer_.lstCaption_DblClick(); }
     void cmdClose_Click() override { closer_.cmdClose_Click(); }
-    void chkMarcaj_Click() override;
-    void chkOnTop_Click() override;
-    void txtTimp_Change() override;
-    void tmrVerifica_Timer() override;
-    void Label2_Click() override;
-    void Label2_MouseMove() override;
-    void resettingControl_MouseMove() override;
-    void mnuOpen_Click() override;
-    void mnuExit_Click() override;
+    void chkMarcaj_Click() override { picker_.chkMarcaj_Click(); }
+    void chkOnTop_Click() override { onTop_.chkOnTop_Click(); }
+    void txtTimp_Change() override { intervalBox_.txtTimp_Change(); }
+    void tmrVerifica_Timer() override { sweep_.tmrVerifica_Timer(); }
+    void Label2_Click() override { link_.Label2_Click(); }
+    void Label2_MouseMove() override { link_.Label2_MouseMove(); }
+    void resettingControl_MouseMove() override { link_.hoverReset(); }
+    void mnuOpen_Click() override { tray_.mnuOpen_Click(); }
+    void mnuExit_Click() override { requestExit(); }
     void trayIcon_Notify(int mouseMessage) override;
-    void taskbarCreated() override;
+    void taskbarCreated() override { tray_.taskbarCreated(); }
 
     bool exitRequested() const { return blnExitRequested_; }
 
   private:
-    FormControls c_;
+    void requestExit();
+
     Services s_;
     ListEditor editor_;
     CloseAction closer_;
+    Sweep sweep_;
+    IntervalBox intervalBox_;
+    Settings settings_;
+    Tray tray_;
+    WindowPicker picker_;
+    OnTopToggle onTop_;
+    LinkLabel link_;
     bool blnExitRequested_ = false;
 };
 

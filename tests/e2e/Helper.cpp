@@ -21,7 +21,9 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 HWND makeWindow(const std::wstring& title, int slot, HWND owner, bool visible) {
-    const DWORD style = WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0);
+    // An owned window is a pop-up, as dialog boxes are: GetParent then names its owner.
+    const DWORD frame = owner != nullptr ? WS_POPUP | WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW;
+    const DWORD style = frame | (visible ? WS_VISIBLE : 0);
     const int x = 560 + (slot % 2) * 340;
     const int y = 20 + (slot / 2) * 190;
     HWND window = CreateWindowExW(0, L"ZorvelTestTarget", title.c_str(), style, x, y, 320, 170,

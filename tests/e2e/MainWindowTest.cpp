@@ -45,7 +45,7 @@ const Placement kLayout[] = {
     {kCmdSterge, "&Sterge", at(208, 48, 89, 17)},
     {kCmdStergeLista, "Sterge &lista", at(8, 144, 105, 17)},
     {kLabel3, "&Timpul de verificare:", at(136, 144, 105, 17)},
-    {kTxtTimp, "", at(240, 144, 33, 19)},
+    {kTxtTimp, "0", at(240, 144, 33, 19)},  // from the new settings file
     {kLabel4, "sec.", at(280, 144, 25, 17)},
     {kChkMarcaj, "", at(8, 168, 41, 41)},
     {kCmdClose, "&Inchide fereastra", at(48, 168, 217, 41)},

@@ -18,38 +18,22 @@ using namespace zorvel::e2e;
 using namespace zorvel::win32;
 
 bool saveBitmap(const RECT& area, const std::wstring& path) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
-
+    const ScreenPixels pixels = screenPixels(area);
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
+    header.biWidth = pixels.width;
+    header.biHeight = pixels.height;
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.bits.size());
     std::ofstream out(std::filesystem::path(path), std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof(file));
     out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(pixels.bits.data(), static_cast<std::streamsize>(pixels.bits.size()));
     return out.good();
 }
 

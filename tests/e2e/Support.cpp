@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cstring>
 #include <thread>
 
 #include "platform/win32/ControlIds.h"
@@ -52,6 +53,83 @@ std::wstring besideDriver(const std::wstring& name) {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring dir(path);
     return dir.substr(0, dir.find_last_of(L'\\') + 1) + name;
+}
+
+std::string readFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string bytes(static_cast<size_t>(GetFileSize(file, nullptr)), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+bool writeFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return written == bytes.size();
+}
+
+std::vector<std::string> settingsLines(const std::wstring& path) {
+    std::string bytes = readFile(path);
+    std::string text;
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        std::wstring wide((bytes.size() - 2) / 2, L'\0');
+        memcpy(wide.data(), bytes.data() + 2, wide.size() * 2);
+        text = narrow(wide);
+    } else {
+        const int size = static_cast<int>(bytes.size());
+        std::wstring wide(static_cast<size_t>(size), L'\0');
+        wide.resize(static_cast<size_t>(
+            MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), size)));
+        text = narrow(wide);
+    }
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    if (start < text.size()) {
+        lines.push_back(text.substr(start));
+    }
+    return lines;
+}
+
+ScreenPixels screenPixels(const RECT& area) {
+    ScreenPixels pixels;
+    pixels.width = area.right - area.left;
+    pixels.height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, pixels.width, pixels.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = pixels.width;
+    header.biHeight = pixels.height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const int stride = (pixels.width * 3 + 3) & ~3;
+    pixels.bits.resize(static_cast<size_t>(stride) * pixels.height);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(pixels.height), pixels.bits.data(),
+              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 TempDir::TempDir() {
@@ -174,6 +252,15 @@ void Zorvel::start() {
         }
         return window_ != nullptr;
     });
+}
+
+bool Zorvel::exit() {
+    click(win32::kCmdExit);
+    return process_.waitForExit();
+}
+
+bool Zorvel::checked(int id) const {
+    return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Zorvel::click(int id) const {

@@ -18,6 +18,20 @@ std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& utf16);
 std::string windowText(HWND window);
 std::wstring besideDriver(const std::wstring& name);
+// A file's bytes; empty when it cannot be read.
+std::string readFile(const std::wstring& path);
+bool writeFile(const std::wstring& path, const std::string& bytes);
+// The lines of a settings file, CR LF split, in UTF-8 whether it is ANSI or UTF-16.
+std::vector<std::string> settingsLines(const std::wstring& path);
+
+// The pixels of a part of the screen, bottom-up rows of 24-bit colour, as a window shows them.
+struct ScreenPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<char> bits;
+    bool operator==(const ScreenPixels&) const = default;
+};
+ScreenPixels screenPixels(const RECT& area);
 
 // A fresh directory under the temporary folder, removed with everything in it.
 class TempDir {
@@ -58,6 +72,13 @@ class Zorvel {
   public:
     explicit Zorvel(bool start = true);
     void start();
+    std::wstring settingsFile() const { return dir_.file(L"Zorvel.ini"); }
+    // Ends Zorvel through its exit button and waits for the process to be gone.
+    bool exit();
+    // Asks the window to close, as its close box does.
+    void close() const { PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+    bool visible() const { return IsWindowVisible(window_) != FALSE; }
+    bool checked(int id) const;
     const TempDir& dir() const { return dir_; }
     Process& process() { return process_; }
     HWND window() const { return window_; }

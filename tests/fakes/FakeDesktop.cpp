@@ -52,7 +52,7 @@ WindowId FakeDesktop::findVisibleTopLevel(const std::string& title) {
 
 std::unique_ptr<WindowSnapshot> FakeDesktop::snapshot() {
     class Snapshot : public WindowSnapshot {
-    public:
+      public:
         explicit Snapshot(std::vector<Window> windows) : windows_(std::move(windows)) {}
         std::vector<WindowId> windowsTitled(const std::string& title) const override {
             std::vector<WindowId> found;
@@ -64,7 +64,7 @@ std::unique_ptr<WindowSnapshot> FakeDesktop::snapshot() {
             return found;
         }
 
-    private:
+      private:
         std::vector<Window> windows_;
     };
     ++snapshots;

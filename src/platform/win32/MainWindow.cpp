@@ -14,6 +14,7 @@ namespace zorvel::win32 {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kPickerClickMessage = WM_APP + 2;
 constexpr int kCursorResource = 101;
 constexpr int kWindowIcon = 1;
 constexpr int kStopIcon = 102;
@@ -111,6 +112,9 @@ MainWindow* self(HWND window) {
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
 
 MainWindow::~MainWindow() {
+    if (tooltip_ != nullptr) {
+        DestroyWindow(tooltip_);
+    }
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -195,10 +199,12 @@ void MainWindow::createControls() {
 }
 
 void MainWindow::addTooltips() {
+    // Not owned by the window: under Wine a topmost owned pop-up keeps its owner from
+    // becoming topmost itself.
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr);
     for (const ControlSpec& spec : kControls) {
         if (spec.tooltip == nullptr) {
             continue;
@@ -286,12 +292,56 @@ void MainWindow::setTopmost(bool topmost) {
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
+void MainWindow::captureMouse() {
+    // The capture holds only for the thread in front; the click that armed us activates the
+    // window, but not always before the arming runs.
+    if (GetForegroundWindow() != window_) {
+        SetForegroundWindow(window_);
+    }
+    SetCapture(window_);
+}
+
 void MainWindow::setPointer(PointerStyle style) {
     pointer_ = style;
+    applyPointer();
+}
+
+void MainWindow::applyPointer() {
+    // Shown at once where it applies, not only at the next WM_SETCURSOR (none comes while
+    // the window holds the capture).
+    POINT at{};
+    GetCursorPos(&at);
+    HWND under = WindowFromPoint(at);
+    if (GetCapture() != window_ && under != window_ && under != control(kLabel2)) {
+        return;
+    }
+    const bool custom = pointer_ == PointerStyle::Custom && customPointer_ != nullptr;
+    SetCursor(custom ? customPointer_ : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+bool MainWindow::pickerArmed() const {
+    return SendMessageW(control(kChkMarcaj), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::keepPickerCapture() {
+    // Under X a late focus-out of the click that armed the picker cancels the capture
+    // though the window is still in front; the pick would then never come.
+    if (pickerArmed() && GetForegroundWindow() == window_ && GetCapture() != window_) {
+        SetCapture(window_);
+    }
+}
+
+void MainWindow::keepPickerPointer() {
+    // While a pick drags the capture around, the hand stays in view: the label's hover
+    // reset would otherwise turn it back into the arrow at the first movement.
+    if (GetCapture() == window_ && customPointer_ != nullptr && pickerArmed()) {
+        SetCursor(customPointer_);
+    }
 }
 
 void MainWindow::loadCustomPointer() {
     customPointer_ = LoadCursorW(instance_, MAKEINTRESOURCEW(kCursorResource));
+    applyPointer();
 }
 
 Point MainWindow::clientToScreen(Point client) const {
@@ -342,6 +392,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             events_->Form_MouseMove(static_cast<float>(GET_X_LPARAM(lParam)),
                                     static_cast<float>(GET_Y_LPARAM(lParam)));
+            keepPickerPointer();
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
@@ -385,8 +436,22 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             layout();
             return 0;
         }
+        case kPickerClickMessage:
+            events_->chkMarcaj_Click();
+            return 0;
         case kTrayMessage:
             events_->trayIcon_Notify(LOWORD(lParam));
+            return 0;
+        case WM_CANCELMODE:
+            DefWindowProcW(window_, message, wParam, lParam);
+            keepPickerCapture();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;  // never hold up the end of the session
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {
+                events_->Form_SessionEnding();
+            }
             return 0;
         case WM_CLOSE:
             if (!events_->Form_Unload()) {
@@ -427,7 +492,8 @@ void MainWindow::onCommand(int id, int code) {
             events_->cmdClose_Click();
             break;
         case kChkMarcaj:
-            events_->chkMarcaj_Click();
+            // The button releases the mouse capture after it notifies: arming must come later.
+            PostMessageW(window_, kPickerClickMessage, 0, 0);
             break;
         case kChkOnTop:
             events_->chkOnTop_Click();

@@ -36,7 +36,7 @@ class MainWindow : public Form {
     void setTopmost(bool topmost) override;
     void setPointer(PointerStyle style) override;
     void loadCustomPointer() override;
-    void captureMouse() override { SetCapture(window_); }
+    void captureMouse() override;
     void releaseMouse() override { ReleaseCapture(); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
@@ -52,6 +52,10 @@ class MainWindow : public Form {
     void onCommand(int id, int code);
     bool onSetCursor(HWND over, int hitTest);
     void onNextControl(WPARAM wParam, LPARAM lParam);
+    bool pickerArmed() const;
+    void keepPickerCapture();
+    void keepPickerPointer();
+    void applyPointer();
     void createControls();
     void addTooltips();
     void applyPictures();

@@ -3,14 +3,23 @@
 #include "app/frmZorvel.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32SettingsStore.h"
+#include "platform/win32/Win32Shell.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    zorvel::win32::Win32Instance copies;
     zorvel::win32::MainWindow window(instance);
     if (!window.create()) {
         return 1;
     }
     zorvel::win32::Win32Desktop desktop;
-    zorvel::frmZorvel form(window.controls(), zorvel::Services{window, desktop});
+    zorvel::win32::Win32Shell shell(instance);
+    shell.setOwner(reinterpret_cast<HWND>(window.handle()));
+    zorvel::win32::Win32SettingsStore settings(
+        zorvel::win32::Win32SettingsStore::besideExecutable());
+    zorvel::frmZorvel form(window.controls(),
+                           zorvel::Services{window, desktop, shell, settings, copies});
     window.attach(form);
     form.Form_Load();
     window.showFirst();

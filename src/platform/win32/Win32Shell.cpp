@@ -1,0 +1,40 @@
+#include "platform/win32/Win32Shell.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/ControlIds.h"
+#include "platform/win32/Text.h"
+
+namespace zorvel::win32 {
+
+Win32Shell::Win32Shell(HINSTANCE instance)
+    : icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED))) {}
+
+bool Win32Shell::notifyIcon(TrayCommand command, const TrayRecord& record) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = reinterpret_cast<HWND>(record.window);
+    data.uID = record.id;
+    if (record.withMessage) {
+        data.uFlags |= NIF_MESSAGE;
+        data.uCallbackMessage = kTrayMessage;
+    }
+    if (record.withIcon) {
+        data.uFlags |= NIF_ICON;
+        data.hIcon = icon_;
+    }
+    if (record.withTip) {
+        data.uFlags |= NIF_TIP;
+        lstrcpynW(data.szTip, widen(record.tip).c_str(), ARRAYSIZE(data.szTip));
+    }
+    const DWORD message = command == TrayCommand::Add ? NIM_ADD : NIM_DELETE;
+    return Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+void Win32Shell::openMaximized(const std::string& address) {
+    ShellExecuteW(owner_, L"open", widen(address).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
+}  // namespace zorvel::win32

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Shell.h"
+
+namespace zorvel::win32 {
+
+class Win32Shell : public Shell {
+  public:
+    explicit Win32Shell(HINSTANCE instance);
+    bool notifyIcon(TrayCommand command, const TrayRecord& record) override;
+    void openMaximized(const std::string& address) override;
+    void setOwner(HWND owner) { owner_ = owner; }
+
+  private:
+    HICON icon_;
+    HWND owner_ = nullptr;
+};
+
+}  // namespace zorvel::win32

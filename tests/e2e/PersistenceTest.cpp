@@ -1,0 +1,198 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Support.h"
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+namespace {
+
+using namespace zorvel::win32;
+using Lines = std::vector<std::string>;
+
+const char kTemplate[] =
+    "[OPTIUNI]\r\n;;;; Optiuni generale ;;;;\r\n \r\nInterval_de_timp=0\r\nNr_ferestre=0\r\n"
+    " \r\n[FERESTRE_DE_INCHIS]\r\n;;;; Caption-ul ferestrelor care trebuie inchise automat "
+    ";;;;\r\n \r\n";
+
+// Every line of `expected` is in the file, in this order (Wine drops the blank-space lines of
+// the template when it rewrites the file; the comments and the keys stay).
+bool holdsInOrder(const Lines& file, const Lines& expected) {
+    auto at = file.begin();
+    for (const std::string& line : expected) {
+        at = std::find(at, file.end(), line);
+        if (at == file.end()) {
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}
+
+bool hasLine(const Lines& file, const std::string& line) {
+    return std::find(file.begin(), file.end(), line) != file.end();
+}
+
+TEST(PersistenceTest, FirstStartCreatesTheTemplateAndStartsWithoutSweeps) {
+    Zorvel zorvel;
+    ASSERT_NE(zorvel.window(), nullptr);
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    EXPECT_EQ(readFile(zorvel.settingsFile()), std::string(kTemplate));
+    EXPECT_EQ(std::string(kTemplate).size(), 168u);
+    EXPECT_TRUE(zorvel.list().empty());
+}
+
+TEST(PersistenceTest, TheListAndTheIntervalSurviveRestarts) {
+    Zorvel zorvel;
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    zorvel.setText(kTxtTimp, "10");
+    zorvel.add("Oferta speciala");
+    zorvel.add("Reclama");
+    ASSERT_TRUE(zorvel.exit());
+    const Lines saved = settingsLines(zorvel.settingsFile());
+    EXPECT_TRUE(holdsInOrder(
+        saved,
+        {"[OPTIUNI]", ";;;; Optiuni generale ;;;;", "Interval_de_timp=10", "Nr_ferestre=2",
+         "[FERESTRE_DE_INCHIS]", ";;;; Caption-ul ferestrelor care trebuie inchise automat ;;;;",
+         "Caption1=Oferta speciala", "Caption2=Reclama"}))
+        << readFile(zorvel.settingsFile());
+
+    zorvel.start();
+    ASSERT_TRUE(zorvel.waitForList({"Oferta speciala", "Reclama"}));
+    EXPECT_EQ(zorvel.text(kTxtTimp), "10");
+    zorvel.select(0);
+    zorvel.click(kCmdSterge);
+    HWND question = zorvel.waitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    SendNotifyMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+    ASSERT_TRUE(zorvel.waitForList({"Reclama"}));
+    ASSERT_TRUE(zorvel.exit());
+    const Lines after = settingsLines(zorvel.settingsFile());
+    EXPECT_TRUE(holdsInOrder(
+        after, {"Interval_de_timp=10", "Nr_ferestre=1", "Caption1=Reclama", "Caption2=Reclama"}));
+
+    zorvel.start();
+    EXPECT_TRUE(zorvel.waitForList({"Reclama"}));
+}
+
+TEST(PersistenceTest, RomanianCaptionsSurviveASaveAndARestart) {
+    const std::string caption =
+        "Reclam\xC4\x83 \xC8\x99i ofert\xC4\x83 \xC8\x9B"
+        "intit\xC4\x83";  // ă ș ă ț ă
+    Zorvel zorvel;
+    ASSERT_NE(zorvel.window(), nullptr);
+    zorvel.add(caption);
+    zorvel.add("Simplu");
+    ASSERT_TRUE(zorvel.exit());
+    const std::string bytes = readFile(zorvel.settingsFile());
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+    EXPECT_TRUE(hasLine(settingsLines(zorvel.settingsFile()), ";;;; Optiuni generale ;;;;"));
+    zorvel.start();
+    EXPECT_TRUE(zorvel.waitForList({caption, "Simplu"}));
+}
+
+TEST(PersistenceTest, AnExistingHiddenFileIsUsedNotReplaced) {
+    Zorvel zorvel(false);
+    const std::string mine =
+        "[OPTIUNI]\r\nInterval_de_timp=7\r\nNr_ferestre=1\r\n"
+        "[FERESTRE_DE_INCHIS]\r\nCaption1=Ascuns\r\n";
+    ASSERT_TRUE(writeFile(zorvel.settingsFile(), mine));
+    SetFileAttributesW(zorvel.settingsFile().c_str(), FILE_ATTRIBUTE_HIDDEN);
+    zorvel.start();
+    ASSERT_TRUE(zorvel.waitForList({"Ascuns"}));
+    EXPECT_EQ(zorvel.text(kTxtTimp), "7");
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_TRUE(holdsInOrder(settingsLines(zorvel.settingsFile()),
+                             {"Interval_de_timp=7", "Nr_ferestre=1", "Caption1=Ascuns"}));
+    SetFileAttributesW(zorvel.settingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Wine running as root writes through the read-only attribute at exit; what matters is that
+// the file is used as it is, never replaced by the template nor emptied.
+TEST(PersistenceTest, AReadOnlyFileIsNeitherOverwrittenNorEmptied) {
+    Zorvel zorvel(false);
+    const std::string mine =
+        "[OPTIUNI]\r\nNr_ferestre=1\r\n[FERESTRE_DE_INCHIS]\r\n"
+        "Caption1=Protejat\r\n";
+    ASSERT_TRUE(writeFile(zorvel.settingsFile(), mine));
+    SetFileAttributesW(zorvel.settingsFile().c_str(), FILE_ATTRIBUTE_READONLY);
+    zorvel.start();
+    ASSERT_TRUE(zorvel.waitForList({"Protejat"}));
+    zorvel.add("Nou");
+    ASSERT_TRUE(zorvel.exit());
+    const std::string after = readFile(zorvel.settingsFile());
+    EXPECT_TRUE(after == mine || hasLine(settingsLines(zorvel.settingsFile()), "Caption2=Protejat"))
+        << after;
+    SetFileAttributesW(zorvel.settingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(PersistenceTest, EndingTheSessionSavesLikeTheExitButton) {
+    Zorvel zorvel;
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    zorvel.add("Salvat la inchidere");
+    zorvel.close();  // hidden in the tray, as a resident program usually is
+    ASSERT_TRUE(waitUntil([&] { return !zorvel.visible(); }));
+    wchar_t system[MAX_PATH]{};
+    GetSystemDirectoryW(system, MAX_PATH);
+    Process wineboot(std::wstring(system) + L"\\wineboot.exe", L"--end-session");
+    ASSERT_TRUE(wineboot.waitForExit(20s));
+    EXPECT_TRUE(waitUntil([&] {
+        return hasLine(settingsLines(zorvel.settingsFile()), "Caption1=Salvat la inchidere");
+    }));
+}
+
+TEST(PersistenceTest, AListedWindowClosesByItselfWithinTheInterval) {
+    Zorvel zorvel;
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    zorvel.add("Reclama automata");
+    zorvel.add("Alta");
+    zorvel.setText(kTxtTimp, "1");
+    Process targets = openTargets({L"top:Reclama automata", L"top:Alta fereastra"});
+    HWND ad = targets.waitForWindow("Reclama automata");
+    HWND other = targets.waitForWindow("Alta fereastra");
+    ASSERT_NE(ad, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }, 5s));
+    EXPECT_TRUE(IsWindow(other));
+    EXPECT_EQ(zorvel.list(), (Lines{"Alta", "Reclama automata"}));
+    EXPECT_TRUE(waitUntil([&] { return zorvel.selection() == 0; }));
+}
+
+TEST(PersistenceTest, ASecondStartWarnsAndBringsTheRunningCopyBack) {
+    Zorvel zorvel;
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    zorvel.close();
+    ASSERT_TRUE(waitUntil([&] { return !zorvel.visible(); }));
+    const std::string before = readFile(zorvel.settingsFile());
+
+    Process second(zorvel.dir().file(L"Zorvel.exe"), L"", zorvel.dir().path());
+    HWND warning = second.waitForWindow("Atentie");
+    ASSERT_NE(warning, nullptr);
+    bool worded = false;
+    for (HWND child = GetWindow(warning, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        worded = worded || windowText(child) == "Deja programul a fost lansat !";
+    }
+    EXPECT_TRUE(worded);
+    SendNotifyMessageW(GetDlgItem(warning, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(second.waitForExit());
+    EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));
+    EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == zorvel.window(); }));
+    EXPECT_EQ(readFile(zorvel.settingsFile()), before);
+    EXPECT_TRUE(zorvel.process().running());
+}
+
+TEST(PersistenceTest, TheWindowStartsTopmost) {
+    Zorvel zorvel;
+    ASSERT_NE(zorvel.window(), nullptr);
+    EXPECT_TRUE(waitUntil(
+        [&] { return (GetWindowLongW(zorvel.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+    EXPECT_TRUE(zorvel.checked(kChkOnTop));
+    EXPECT_EQ(zorvel.text(kChkOnTop), "V");
+}
+
+}  // namespace
+}  // namespace zorvel::e2e

@@ -1,0 +1,142 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "Support.h"
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+namespace {
+
+using namespace zorvel::win32;
+using Lines = std::vector<std::string>;
+
+class PickerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(zorvel.window(), nullptr); }
+
+    HWND capture() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(zorvel.window(), nullptr), &info);
+        return info.hwndCapture;
+    }
+
+    // Ticks the picker with a real click, which also brings Zorvel to the front.
+    void arm() {
+        input::click(input::centreOf(zorvel.control(kChkMarcaj)));
+        ASSERT_TRUE(waitUntil([&] { return zorvel.checked(kChkMarcaj); }));
+        ASSERT_TRUE(waitUntil([&] { return capture() == zorvel.window(); }));
+    }
+
+    void releaseOver(POINT screen) {
+        input::moveTo(screen);
+        input::buttonDown();
+        input::buttonUp();
+        ASSERT_TRUE(waitUntil([&] { return !zorvel.checked(kChkMarcaj); }));
+        EXPECT_TRUE(waitUntil([&] { return capture() == nullptr; }));
+        EXPECT_TRUE(zorvel.waitForFocus(kCmdClose));
+    }
+
+    static POINT titleBarOf(HWND window) {
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        POINT client{0, 0};
+        ClientToScreen(window, &client);
+        return POINT{(frame.left + frame.right) / 2, (frame.top + client.y) / 2};
+    }
+
+    Zorvel zorvel;
+};
+
+TEST_F(PickerTest, ReleasingOverATitleBarAddsThatTitle) {
+    zorvel.add("Zeta");
+    Process targets = openTargets({L"top:Fereastra de ales"});
+    HWND target = targets.waitForWindow("Fereastra de ales");
+    ASSERT_NE(target, nullptr);
+    arm();
+    releaseOver(titleBarOf(target));
+    EXPECT_TRUE(zorvel.waitForList({"Fereastra de ales", "Zeta"}));
+    EXPECT_TRUE(IsWindow(target));
+    EXPECT_NE(GetForegroundWindow(), target);
+}
+
+TEST_F(PickerTest, ADeepControlGivesTheTitleOfItsTopWindow) {
+    Process targets = openTargets({L"nested:Dialog cu panou"});
+    HWND top = targets.waitForWindow("Dialog cu panou");
+    ASSERT_NE(top, nullptr);
+    HWND panel = FindWindowExW(top, nullptr, L"STATIC", nullptr);
+    HWND button = FindWindowExW(panel, nullptr, L"BUTTON", nullptr);
+    ASSERT_NE(button, nullptr);
+    arm();
+    releaseOver(input::centreOf(button));
+    EXPECT_TRUE(zorvel.waitForList({"Dialog cu panou"}));
+}
+
+TEST_F(PickerTest, AnOwnedPopupGivesItsOwnersTitle) {
+    Process targets = openTargets({L"owned:Fereastra proprietar|Dialog detinut"});
+    HWND popup = targets.waitForWindow("Dialog detinut");
+    ASSERT_NE(popup, nullptr);
+    arm();
+    releaseOver(input::centreOf(popup));
+    EXPECT_TRUE(zorvel.waitForList({"Fereastra proprietar"}));
+}
+
+TEST_F(PickerTest, ReleasingOverZorvelItselfAddsNothing) {
+    zorvel.add("Singura");
+    arm();
+    releaseOver(input::centreOf(zorvel.control(kLstCaption)));
+    EXPECT_EQ(zorvel.list(), Lines{"Singura"});
+}
+
+TEST_F(PickerTest, TheToggleSwitchesTopmostAndItsCaption) {
+    auto topmost = [&] {
+        return (GetWindowLongW(zorvel.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
+    ASSERT_TRUE(waitUntil(topmost));
+    zorvel.click(kChkOnTop);
+    EXPECT_TRUE(waitUntil([&] { return !topmost(); }));
+    EXPECT_EQ(zorvel.text(kChkOnTop), "^");
+    EXPECT_TRUE(zorvel.waitForFocus(kCmdClose));
+    zorvel.click(kChkOnTop);
+    EXPECT_TRUE(waitUntil(topmost));
+    EXPECT_EQ(zorvel.text(kChkOnTop), "V");
+}
+
+TEST_F(PickerTest, HoveringTheLinkTurnsItBoldAndTheSurfaceTurnsItBack) {
+    ASSERT_TRUE(zorvel.activate());
+    RECT label{};
+    GetWindowRect(zorvel.control(kLabel2), &label);
+    auto showsBlueText = [&] {
+        const ScreenPixels pixels = screenPixels(label);
+        for (size_t i = 0; i + 2 < pixels.bits.size(); i += 3) {
+            if (static_cast<unsigned char>(pixels.bits[i]) > 200 && pixels.bits[i + 1] == 0 &&
+                pixels.bits[i + 2] == 0) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // Settled: painted, and the same on two looks in a row.
+    auto settled = [&](ScreenPixels& seen) {
+        return waitUntil([&] {
+            ScreenPixels now = screenPixels(label);
+            const bool same = now == seen;
+            seen = std::move(now);
+            return same;
+        });
+    };
+    ASSERT_TRUE(waitUntil(showsBlueText));
+    ScreenPixels plain;
+    ASSERT_TRUE(settled(plain));
+    input::moveTo(input::centreOf(zorvel.control(kLabel2)));
+    ASSERT_TRUE(waitUntil([&] { return !(screenPixels(label) == plain); }));
+    POINT surface{3, 100};  // bare surface, left of the list
+    ClientToScreen(zorvel.window(), &surface);
+    input::moveTo(surface);
+    // 10 points and the first 9.75 both come out 13 pixels high at 96 DPI.
+    EXPECT_TRUE(waitUntil([&] { return screenPixels(label) == plain; }));
+}
+
+}  // namespace
+}  // namespace zorvel::e2e

@@ -1,0 +1,201 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <atomic>
+
+#include <algorithm>
+#include <mutex>
+#include <thread>
+
+#include "Support.h"
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+namespace {
+
+using namespace zorvel::win32;
+using Lines = std::vector<std::string>;
+
+// Stands in for the taskbar: Wine's shell hands every tray-icon call to the first top-level
+// window of this class as a WM_COPYDATA whose dwData is the command.
+class FakeTaskbar {
+  public:
+    FakeTaskbar() : thread_([this] { run(); }) {
+        waitUntil([this] { return window_.load() != nullptr; });
+    }
+    ~FakeTaskbar() {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        thread_.join();
+    }
+    FakeTaskbar(const FakeTaskbar&) = delete;
+    FakeTaskbar& operator=(const FakeTaskbar&) = delete;
+
+    int count(DWORD command) const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return static_cast<int>(std::count(commands_.begin(), commands_.end(), command));
+    }
+    // Icons present now: adds the shell accepted minus deletes of present icons.
+    int icons() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return icons_;
+    }
+
+  private:
+    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<FakeTaskbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_COPYDATA && self != nullptr) {
+            return self->take(reinterpret_cast<COPYDATASTRUCT*>(lParam)->dwData);
+        }
+        if (message == WM_DESTROY) {
+            PostQuitMessage(0);
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    LRESULT take(ULONG_PTR command) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        commands_.push_back(static_cast<DWORD>(command));
+        if (command == NIM_ADD) {
+            if (icons_ == 1) {
+                return FALSE;  // the shell keeps one icon per window and id
+            }
+            icons_ = 1;
+        } else if (command == NIM_DELETE) {
+            if (icons_ == 0) {
+                return FALSE;
+            }
+            icons_ = 0;
+        }
+        return TRUE;
+    }
+
+    void run() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = proc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"Shell_TrayWnd";
+        RegisterClassW(&windowClass);
+        HWND window = CreateWindowExW(WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 1, 1,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        window_ = window;
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&message);
+        }
+        UnregisterClassW(L"Shell_TrayWnd", GetModuleHandleW(nullptr));
+    }
+
+    mutable std::mutex mutex_;
+    std::vector<DWORD> commands_;
+    int icons_ = 0;
+    std::atomic<HWND> window_{nullptr};
+    std::thread thread_;
+};
+
+class ResidenceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(zorvel.window(), nullptr);
+        ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    }
+
+    void hide() {
+        zorvel.close();
+        ASSERT_TRUE(waitUntil([&] { return !zorvel.visible(); }));
+        ASSERT_TRUE(waitUntil([&] { return taskbar.icons() == 1; }));
+    }
+
+    // What the shell sends when the icon is clicked.
+    void iconClick(UINT mouseMessage) const {
+        PostMessageW(zorvel.window(), kTrayMessage, 1, mouseMessage);
+    }
+
+    FakeTaskbar taskbar;
+    Zorvel zorvel;
+};
+
+TEST_F(ResidenceTest, TheCloseBoxHidesToTheTrayAndSweepsGoOn) {
+    zorvel.add("Reclama ascunsa");
+    zorvel.setText(kTxtTimp, "1");
+    hide();
+    EXPECT_TRUE(zorvel.process().running());
+    Process targets = openTargets({L"top:Reclama ascunsa"});
+    HWND ad = targets.waitForWindow("Reclama ascunsa");
+    ASSERT_NE(ad, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }, 5s));
+}
+
+TEST_F(ResidenceTest, ShowingAndHidingAgainLeavesOneIcon) {
+    hide();
+    iconClick(WM_LBUTTONUP);
+    ASSERT_TRUE(waitUntil([&] { return zorvel.visible(); }));
+    EXPECT_EQ(taskbar.icons(), 1);
+    hide();
+    EXPECT_EQ(taskbar.count(NIM_ADD), 2);
+    EXPECT_EQ(taskbar.icons(), 1);
+    EXPECT_EQ(taskbar.count(NIM_DELETE), 0);
+}
+
+TEST_F(ResidenceTest, MouseMovementsAreNeverTakenForTrayClicks) {
+    hide();
+    for (int x : {514, 517}) {
+        PostMessageW(zorvel.window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+    }
+    // The window answers in order: once it has, no movement showed it or opened the menu.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(zorvel.window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    EXPECT_FALSE(zorvel.visible());
+    EXPECT_TRUE(zorvel.process().windows("", true).empty());
+}
+
+TEST_F(ResidenceTest, TheTrayMenuExitEndsSavesAndRemovesTheIcon) {
+    zorvel.add("Pastrat");
+    hide();
+    iconClick(WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        menu = FindWindowW(L"#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu);
+    }));
+    input::press('E');
+    ASSERT_TRUE(zorvel.process().waitForExit());
+    EXPECT_EQ(taskbar.icons(), 0);
+    EXPECT_EQ(taskbar.count(NIM_DELETE), 1);
+    const Lines saved = settingsLines(zorvel.settingsFile());
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "Caption1=Pastrat"), saved.end());
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "Nr_ferestre=1"), saved.end());
+}
+
+TEST_F(ResidenceTest, TheTrayMenuOpenShowsTheWindow) {
+    hide();
+    iconClick(WM_RBUTTONUP);
+    ASSERT_TRUE(waitUntil([&] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu);
+    }));
+    input::press('O');
+    EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));
+    EXPECT_EQ(taskbar.icons(), 1);
+}
+
+TEST_F(ResidenceTest, EscapeEndsTheProgramAndSaves) {
+    zorvel.add("Prin Esc");
+    ASSERT_TRUE(zorvel.activate());
+    input::press(VK_ESCAPE);
+    ASSERT_TRUE(zorvel.process().waitForExit());
+    const Lines saved = settingsLines(zorvel.settingsFile());
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "Caption1=Prin Esc"), saved.end());
+    EXPECT_EQ(taskbar.count(NIM_ADD), 0);
+}
+
+TEST_F(ResidenceTest, ARestartedTaskbarGetsTheIconOfAHiddenWindowBack) {
+    hide();
+    PostMessageW(zorvel.window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return taskbar.count(NIM_ADD) == 2; }));
+}
+
+}  // namespace
+}  // namespace zorvel::e2e

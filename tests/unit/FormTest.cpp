@@ -1,0 +1,133 @@
+#include "app/frmZorvel.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeControls.h"
+#include "fakes/FakeDesktop.h"
+#include "fakes/FakeForm.h"
+#include "fakes/FakeInstance.h"
+#include "fakes/FakeShell.h"
+#include "fakes/MemoryStore.h"
+
+namespace zorvel {
+namespace {
+
+// The main window's behaviour wired to fakes, as the real window wires it to controls.
+class FormTest : public ::testing::Test {
+  protected:
+    FormTest() {
+        txtTimp.onChange = [this] { form.txtTimp_Change(); };
+        chkMarcaj.onClick = [this] { form.chkMarcaj_Click(); };
+        chkOnTop.checked = 1;
+        chkOnTop.text = "V";
+        window.onUnload = [this] {
+            if (!form.Form_Unload()) {
+                window.shown = false;
+                ended = true;
+            }
+        };
+    }
+
+    bool hasLine(const std::string& line) const {
+        return store.text().find(line + "\r\n") != std::string::npos;
+    }
+
+    fakes::FakeListBox lstCaption;
+    fakes::FakeTextBox txtCaption, txtTimp;
+    fakes::FakeCheckBox chkMarcaj, chkOnTop;
+    fakes::FakeButton cmdClose;
+    fakes::FakeLabel label2;
+    fakes::FakeTimer tmrVerifica;
+    fakes::FakeForm window;
+    fakes::FakeDesktop desktop;
+    fakes::FakeShell shell;
+    fakes::MemoryStore store;
+    fakes::FakeInstance instance;
+    frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
+                                label2, tmrVerifica},
+                   Services{window, desktop, shell, store, instance}};
+    bool ended = false;
+};
+
+TEST_F(FormTest, ASecondCopyWarnsRestoresAndEndsWithoutTouchingAnything) {
+    instance.another = true;
+    form.Form_Load();
+    EXPECT_EQ(instance.calls, (std::vector<std::string>{"warn", "restore", "end"}));
+    EXPECT_FALSE(store.exists());
+    EXPECT_TRUE(window.topmostCalls.empty());
+    EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(FormTest, TheFirstCopyGoesTopmostThenLoadsTheSettings) {
+    form.Form_Load();
+    EXPECT_EQ(window.topmostCalls, std::vector<bool>{true});
+    EXPECT_TRUE(store.exists());
+    EXPECT_EQ(txtTimp.value, "0");
+    EXPECT_EQ(tmrVerifica.milliseconds, 0);
+}
+
+TEST_F(FormTest, ClosingHidesToTheTrayAndKeepsEverything) {
+    form.Form_Load();
+    txtCaption.value = "Reclama";
+    form.cmdAdauga_Click();
+    window.unload();
+    EXPECT_FALSE(ended);
+    EXPECT_FALSE(window.shown);
+    EXPECT_EQ(shell.icons.size(), 1u);
+    EXPECT_FALSE(hasLine("Caption1=Reclama"));
+    form.trayIcon_Notify(0x202);
+    EXPECT_TRUE(window.shown);
+}
+
+TEST_F(FormTest, ExitRemovesTheIconThenSaves) {
+    form.Form_Load();
+    txtCaption.value = "Reclama";
+    form.cmdAdauga_Click();
+    window.unload();
+    form.mnuExit_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(form.exitRequested());
+    EXPECT_TRUE(shell.icons.empty());
+    EXPECT_TRUE(hasLine("Nr_ferestre=1"));
+    EXPECT_TRUE(hasLine("Caption1=Reclama"));
+}
+
+TEST_F(FormTest, TheSessionEndingSavesWhileHidden) {
+    form.Form_Load();
+    txtTimp.setText("7");
+    txtCaption.value = "Pastrat";
+    form.cmdAdauga_Click();
+    window.unload();
+    form.Form_SessionEnding();
+    EXPECT_TRUE(hasLine("Interval_de_timp=7"));
+    EXPECT_TRUE(hasLine("Caption1=Pastrat"));
+}
+
+TEST_F(FormTest, MovementsOverTheSurfaceResetTheLinkButNeverActAsTrayClicks) {
+    form.Form_Load();
+    window.unload();
+    form.Label2_MouseMove();
+    for (float x : {514.0f, 517.0f}) {
+        form.Form_MouseMove(x, 3.0f);
+    }
+    EXPECT_FALSE(window.shown);
+    EXPECT_EQ(window.menuPopups, 0);
+    EXPECT_EQ(label2.points, 10);
+    EXPECT_FALSE(label2.isBold);
+}
+
+TEST_F(FormTest, APickDisarmsThroughTheCheckBoxHandler) {
+    form.Form_Load();
+    const WindowId ad = desktop.open("Fereastra aleasa");
+    desktop.underPointer = ad;
+    chkMarcaj.setValue(1);
+    EXPECT_TRUE(window.captured);
+    form.Form_MouseUp(10.0f, -4.0f);
+    EXPECT_EQ(lstCaption.items, std::vector<std::string>{"Fereastra aleasa"});
+    EXPECT_EQ(chkMarcaj.checked, 0);
+    EXPECT_FALSE(window.captured);
+    EXPECT_EQ(desktop.lastPoint, (Point{189, 320}));
+}
+
+}  // namespace
+}  // namespace zorvel
