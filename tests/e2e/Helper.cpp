@@ -43,10 +43,10 @@ void openNested(const std::wstring& title, int slot) {
                     nullptr, nullptr, nullptr);
 }
 
-void open(const std::wstring& spec, int slot) {
-    const size_t colon = spec.find(L':');
-    const std::wstring kind = spec.substr(0, colon);
-    const std::wstring title = colon == std::wstring::npos ? L"" : spec.substr(colon + 1);
+void open(const std::wstring& request, int slot) {
+    const size_t colon = request.find(L':');
+    const std::wstring kind = request.substr(0, colon);
+    const std::wstring title = colon == std::wstring::npos ? L"" : request.substr(colon + 1);
     if (kind == L"top" || kind == L"untitled") {
         makeWindow(title, slot, nullptr, true);
     } else if (kind == L"hidden") {

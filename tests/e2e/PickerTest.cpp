@@ -117,18 +117,8 @@ TEST_F(PickerTest, HoveringTheLinkTurnsItBoldAndTheSurfaceTurnsItBack) {
         }
         return false;
     };
-    // Settled: painted, and the same on two looks in a row.
-    auto settled = [&](ScreenPixels& seen) {
-        return waitUntil([&] {
-            ScreenPixels now = screenPixels(label);
-            const bool same = now == seen;
-            seen = std::move(now);
-            return same;
-        });
-    };
     ASSERT_TRUE(waitUntil(showsBlueText));
-    ScreenPixels plain;
-    ASSERT_TRUE(settled(plain));
+    const ScreenPixels plain = settledPixels(label);
     input::moveTo(input::centreOf(zorvel.control(kLabel2)));
     ASSERT_TRUE(waitUntil([&] { return !(screenPixels(label) == plain); }));
     POINT surface{3, 100};  // bare surface, left of the list

@@ -1,6 +1,6 @@
-// Takes pictures of the real Zorvel.exe for the documentation:
-//   zorvel_snap.exe main OUT.bmp
-// The picture is the main window with its frame, read back from the screen.
+// Takes pictures of the real Zorvel.exe for the documentation, read back from the screen:
+//   zorvel_snap.exe main OUT.bmp     the main window with a few captions
+//   zorvel_snap.exe demo OUTDIR      a pick and an automatic close, step by step
 #include <windows.h>
 
 #include <cstdio>
@@ -17,15 +17,8 @@ namespace {
 using namespace zorvel::e2e;
 using namespace zorvel::win32;
 
-bool saveBitmap(const RECT& area, const std::wstring& path) {
-    const ScreenPixels pixels = screenPixels(area);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = pixels.width;
-    header.biHeight = pixels.height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
+bool saveBitmap(const ScreenPixels& pixels, const std::wstring& path) {
+    const BITMAPINFOHEADER header = pixels.header();
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);
@@ -37,43 +30,77 @@ bool saveBitmap(const RECT& area, const std::wstring& path) {
     return out.good();
 }
 
-// Waits until the window has painted what the scenario did to it.
-void settle(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-}
-
 RECT frameOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
 }
 
-}  // namespace
+RECT around(HWND first, HWND second) {
+    RECT a = frameOf(first), b = frameOf(second), both{};
+    UnionRect(&both, &a, &b);
+    InflateRect(&both, 8, 8);
+    return both;
+}
 
-int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: zorvel_snap main OUT.bmp\n");
-        return 2;
-    }
-    const std::wstring scenario = argv[1];
-    Zorvel zorvel;
-    if (zorvel.window() == nullptr) {
-        std::fprintf(stderr, "zorvel_snap: Zorvel did not start\n");
-        return 1;
-    }
+bool snap(const RECT& area, const std::wstring& path) {
+    const bool saved = saveBitmap(settledPixels(area), path);
+    std::fprintf(stderr, "zorvel_snap: %ls\n", path.c_str());
+    return saved;
+}
+
+void fill(const Zorvel& zorvel) {
     for (const char* caption : {"Oferta speciala", "Reclama zilei", "Castigati un premiu!"}) {
         zorvel.add(caption);
     }
     zorvel.setText(kTxtTimp, "5");
     zorvel.select(1);
     zorvel.activate();
-    SendMessageW(zorvel.control(kCmdExit), WM_SETFOCUS, 0, 0);
-    settle(zorvel.window());
-    if (scenario != L"main") {
-        std::fprintf(stderr, "zorvel_snap: unknown scenario\n");
+}
+
+// The pick and the automatic close, each step a picture.
+bool demo(Zorvel& zorvel, const std::wstring& dir) {
+    fill(zorvel);
+    Process targets = openTargets({L"top:Oferta zilei - reclama"});
+    HWND ad = targets.waitForWindow("Oferta zilei - reclama");
+    if (ad == nullptr || !snap(frameOf(zorvel.window()), dir + L"\\demo-1-main.bmp")) {
+        return false;
+    }
+    input::click(input::centreOf(zorvel.control(kChkMarcaj)));
+    waitUntil([&] { return zorvel.checked(kChkMarcaj); });
+    RECT title{};
+    GetWindowRect(ad, &title);
+    input::moveTo(POINT{(title.left + title.right) / 2, title.top + 8});
+    if (!snap(around(zorvel.window(), ad), dir + L"\\demo-2-armed.bmp")) {
+        return false;
+    }
+    input::buttonDown();
+    input::buttonUp();
+    waitUntil([&] { return zorvel.list().size() == 4; });
+    if (!snap(around(zorvel.window(), ad), dir + L"\\demo-3-picked.bmp")) {
+        return false;
+    }
+    zorvel.setText(kTxtTimp, "1");
+    const bool closed = waitUntil([&] { return !IsWindow(ad); });
+    return closed && snap(around(zorvel.window(), zorvel.window()), dir + L"\\demo-4-closed.bmp");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring scene = argc == 3 ? argv[1] : L"";
+    if (scene != L"main" && scene != L"demo") {
+        std::fprintf(stderr, "usage: zorvel_snap main OUT.bmp | zorvel_snap demo OUTDIR\n");
         return 2;
     }
-    return saveBitmap(frameOf(zorvel.window()), argv[2]) ? 0 : 1;
+    Zorvel zorvel;
+    if (zorvel.window() == nullptr) {
+        std::fprintf(stderr, "zorvel_snap: Zorvel did not start\n");
+        return 1;
+    }
+    if (scene == L"demo") {
+        return demo(zorvel, argv[2]) ? 0 : 1;
+    }
+    fill(zorvel);
+    return snap(frameOf(zorvel.window()), argv[2]) ? 0 : 1;
 }

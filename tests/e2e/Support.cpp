@@ -105,6 +105,17 @@ std::vector<std::string> settingsLines(const std::wstring& path) {
     return lines;
 }
 
+BITMAPINFOHEADER ScreenPixels::header() const {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
 ScreenPixels screenPixels(const RECT& area) {
     ScreenPixels pixels;
     pixels.width = area.right - area.left;
@@ -115,13 +126,7 @@ ScreenPixels screenPixels(const RECT& area) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = pixels.width;
-    header.biHeight = pixels.height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
+    BITMAPINFOHEADER header = pixels.header();
     const int stride = (pixels.width * 3 + 3) & ~3;
     pixels.bits.resize(static_cast<size_t>(stride) * pixels.height);
     GetDIBits(memory, bitmap, 0, static_cast<UINT>(pixels.height), pixels.bits.data(),
@@ -130,6 +135,17 @@ ScreenPixels screenPixels(const RECT& area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+ScreenPixels settledPixels(const RECT& area) {
+    ScreenPixels seen = screenPixels(area);
+    waitUntil([&] {
+        ScreenPixels now = screenPixels(area);
+        const bool same = now == seen;
+        seen = std::move(now);
+        return same;
+    });
+    return seen;
 }
 
 TempDir::TempDir() {
@@ -391,10 +407,10 @@ POINT centreOf(HWND window) {
 
 }  // namespace input
 
-Process openTargets(const std::vector<std::wstring>& specs) {
+Process openTargets(const std::vector<std::wstring>& requests) {
     std::wstring arguments;
-    for (const std::wstring& spec : specs) {
-        arguments += L"\"" + spec + L"\" ";
+    for (const std::wstring& request : requests) {
+        arguments += L"\"" + request + L"\" ";
     }
     return Process(besideDriver(L"zorvel_helper.exe"), arguments);
 }

@@ -29,9 +29,12 @@ struct ScreenPixels {
     int width = 0;
     int height = 0;
     std::vector<char> bits;
+    BITMAPINFOHEADER header() const;
     bool operator==(const ScreenPixels&) const = default;
 };
 ScreenPixels screenPixels(const RECT& area);
+// The pixels once they stop changing: the same on two looks in a row.
+ScreenPixels settledPixels(const RECT& area);
 
 // A fresh directory under the temporary folder, removed with everything in it.
 class TempDir {
@@ -121,6 +124,6 @@ POINT centreOf(HWND window);
 }  // namespace input
 
 // Windows opened by the helper program, which reports nothing but its windows.
-Process openTargets(const std::vector<std::wstring>& specs);
+Process openTargets(const std::vector<std::wstring>& requests);
 
 }  // namespace zorvel::e2e

@@ -1,5 +1,5 @@
-// Checks the picture encoder and that the .ico/.cur files committed under res/
-// are exactly what the text sources in res/pictures produce.
+// Checks the picture encoder and that the .ico/.cur/.bin files committed under
+// res/ are exactly what the text sources in res/pictures produce.
 //
 // Needs ZORVEL_SOURCE_DIR (the repository root, as a string literal), e.g.
 //   target_compile_definitions(IconGenTest PRIVATE
@@ -70,17 +70,33 @@ Bytes encodeOk(const std::vector<Picture>& pictures, FileKind kind) {
     return r.bytes;
 }
 
+void expectCommittedIs(const std::string& file, const Bytes& expected) {
+    std::string committed;
+    ASSERT_TRUE(readFile(resPath(file), committed)) << file;
+    EXPECT_FALSE(expected.empty());
+    EXPECT_TRUE(Bytes(committed.begin(), committed.end()) == expected)
+        << "res/" << file << " is stale; rebuild it with the icongen_regenerate target";
+}
+
 void expectCommittedMatches(const std::string& file, const std::vector<std::string>& sources,
                             FileKind kind) {
     std::vector<Picture> pictures;
     for (const std::string& s : sources) {
         pictures.push_back(loadPicture(s));
     }
-    Bytes expected = encodeOk(pictures, kind);
-    std::string committed;
-    ASSERT_TRUE(readFile(resPath(file), committed)) << file;
-    EXPECT_TRUE(Bytes(committed.begin(), committed.end()) == expected)
-        << "res/" << file << " is stale; rebuild it with the icongen_regenerate target";
+    expectCommittedIs(file, encodeOk(pictures, kind));
+}
+
+Bytes imageOk(const Picture& picture) {
+    icongen::EncodeResult r = icongen::encodeIconImage(picture);
+    EXPECT_TRUE(r.ok) << r.error;
+    return r.bytes;
+}
+
+Bytes groupOk(const std::vector<Picture>& pictures, unsigned firstImageId) {
+    icongen::EncodeResult r = icongen::encodeIconGroup(pictures, firstImageId);
+    EXPECT_TRUE(r.ok) << r.error;
+    return r.bytes;
 }
 
 // 2x2 with opposite corners see-through.
@@ -106,6 +122,14 @@ TEST(IconGenCommitted, PointerMatchesSource) {
 
 TEST(IconGenCommitted, StopSignMatchesSources) {
     expectCommittedMatches("stop.ico", {"stop32.txt", "stop16.txt"}, FileKind::Icon);
+}
+
+// Icon group 1 goes into the .rc as two raw resources so that its image keeps
+// identifier 30001.
+TEST(IconGenCommitted, WindowIconResourcesMatchSource) {
+    Picture window = loadPicture("window16.txt");
+    expectCommittedIs("window-image30001.bin", imageOk(window));
+    expectCommittedIs("window-group1.bin", groupOk({window}, 30001));
 }
 
 TEST(IconGenCommitted, PicturesHaveTheirSizes) {
@@ -262,6 +286,60 @@ TEST(IconGenEncode, SideOf256IsStoredAsZero) {
     EXPECT_EQ(b[6], 0);
     EXPECT_EQ(b[7], 1);
     EXPECT_EQ(s32(b, kDirSize + kEntrySize + 4), 256);
+}
+
+constexpr std::size_t kGroupEntrySize = 14;
+
+TEST(IconGenResources, ImageIsWhatAnIcoHoldsAfterItsDirectory) {
+    Picture p = loadPicture("stop32.txt");
+    Bytes ico = encodeOk({p}, FileKind::Icon);
+    Bytes image = imageOk(p);
+    ASSERT_EQ(u32(ico, 18), kDirSize + kEntrySize);
+    EXPECT_EQ(Bytes(ico.begin() + kDirSize + kEntrySize, ico.end()), image);
+    EXPECT_EQ(s32(image, 8), 64);  // colour rows plus mask rows
+}
+
+TEST(IconGenResources, GroupEntriesCopyTheIcoEntriesAndNumberTheImages) {
+    Picture big = loadPicture("stop32.txt");
+    Picture small = loadPicture("stop16.txt");
+    Bytes ico = encodeOk({big, small}, FileKind::Icon);
+    Bytes group = groupOk({big, small}, 7);
+    ASSERT_EQ(group.size(), kDirSize + 2 * kGroupEntrySize);
+    EXPECT_EQ(Bytes(group.begin(), group.begin() + kDirSize),
+              Bytes(ico.begin(), ico.begin() + kDirSize));
+    for (std::size_t n = 0; n < 2; ++n) {
+        const std::size_t at = kDirSize + n * kGroupEntrySize;
+        const std::size_t icoAt = kDirSize + n * kEntrySize;
+        // Sides, colours, reserved, planes, bits and byte count; then the id
+        // takes the place of the file offset.
+        EXPECT_EQ(Bytes(group.begin() + at, group.begin() + at + 12),
+                  Bytes(ico.begin() + icoAt, ico.begin() + icoAt + 12));
+        EXPECT_EQ(u16(group, at + 12), 7u + n);
+    }
+    EXPECT_EQ(u32(group, kDirSize + 8), imageOk(big).size());
+    EXPECT_EQ(u32(group, kDirSize + kGroupEntrySize + 8), imageOk(small).size());
+}
+
+TEST(IconGenResources, GroupRefusesIdentifiersThatDoNotFitAWord) {
+    Picture p = parseOk(kChecker);
+    EXPECT_FALSE(icongen::encodeIconGroup({p}, 0).ok);
+    EXPECT_FALSE(icongen::encodeIconGroup({p, p}, 65535).ok);
+    EXPECT_FALSE(icongen::encodeIconGroup({p}, 65536).ok);
+    Bytes last = groupOk({p}, 65535);
+    ASSERT_EQ(last.size(), kDirSize + kGroupEntrySize);
+    EXPECT_EQ(u16(last, kDirSize + 12), 65535u);
+}
+
+TEST(IconGenResources, BadPicturesAreRefused) {
+    Picture broken = parseOk(kChecker);
+    broken.pixels.pop_back();
+    icongen::EncodeResult image = icongen::encodeIconImage(broken);
+    EXPECT_FALSE(image.ok);
+    EXPECT_TRUE(image.bytes.empty());
+    icongen::EncodeResult group = icongen::encodeIconGroup({broken}, 1);
+    EXPECT_FALSE(group.ok);
+    EXPECT_TRUE(group.bytes.empty());
+    EXPECT_FALSE(icongen::encodeIconGroup({}, 1).ok);
 }
 
 TEST(IconGenParse, ReadsSizeHotspotAndLegend) {

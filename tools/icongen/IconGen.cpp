@@ -136,6 +136,50 @@ void appendImage(std::vector<std::uint8_t>& out, const Picture& p) {
     }
 }
 
+// Empty when every picture can be written as `kind`, else what is wrong.
+std::string checkPictures(const std::vector<Picture>& pictures, FileKind kind) {
+    if (pictures.empty()) {
+        return "nothing to write";
+    }
+    if (pictures.size() > 0xFFFF) {
+        return "too many pictures";
+    }
+    for (std::size_t n = 0; n < pictures.size(); ++n) {
+        const Picture& p = pictures[n];
+        const std::string which = "picture " + std::to_string(n + 1) + ": ";
+        if (p.width < 1 || p.width > kMaxSide || p.height < 1 || p.height > kMaxSide ||
+            p.pixels.size() != static_cast<std::size_t>(p.width) * p.height) {
+            return which + "bad dimensions";
+        }
+        for (std::uint8_t v : p.pixels) {
+            if (v >= kPaletteSize && v != kTransparent) {
+                return which + "pixel outside the palette";
+            }
+        }
+        if (kind == FileKind::Cursor && !p.hasHotspot) {
+            return which + "a cursor needs a hotspot";
+        }
+    }
+    return {};
+}
+
+// The part of a directory entry that .ico/.cur files and icon group
+// resources share: sides, colours, planes and bits (or hot spot), size.
+void appendEntryHead(std::vector<std::uint8_t>& out, const Picture& p, FileKind kind) {
+    out.push_back(static_cast<std::uint8_t>(p.width & 0xFF));  // 256 wraps to 0
+    out.push_back(static_cast<std::uint8_t>(p.height & 0xFF));
+    out.push_back(kPaletteSize);
+    out.push_back(0);
+    if (kind == FileKind::Icon) {
+        put16(out, 1);  // planes
+        put16(out, 4);  // bits per pixel
+    } else {
+        put16(out, static_cast<unsigned>(p.hotspotX));
+        put16(out, static_cast<unsigned>(p.hotspotY));
+    }
+    put32(out, static_cast<std::uint32_t>(imageSize(p)));
+}
+
 ParseResult fail(std::size_t lineNo, const std::string& what) {
     ParseResult r;
     r.error = "line " + std::to_string(lineNo) + ": " + what;
@@ -280,32 +324,9 @@ ParseResult parsePicture(std::string_view text) {
 
 EncodeResult encode(const std::vector<Picture>& pictures, FileKind kind) {
     EncodeResult r;
-    if (pictures.empty()) {
-        r.error = "nothing to write";
+    r.error = checkPictures(pictures, kind);
+    if (!r.error.empty()) {
         return r;
-    }
-    if (pictures.size() > 0xFFFF) {
-        r.error = "too many pictures";
-        return r;
-    }
-    for (std::size_t n = 0; n < pictures.size(); ++n) {
-        const Picture& p = pictures[n];
-        const std::string which = "picture " + std::to_string(n + 1) + ": ";
-        if (p.width < 1 || p.width > kMaxSide || p.height < 1 || p.height > kMaxSide ||
-            p.pixels.size() != static_cast<std::size_t>(p.width) * p.height) {
-            r.error = which + "bad dimensions";
-            return r;
-        }
-        for (std::uint8_t v : p.pixels) {
-            if (v >= kPaletteSize && v != kTransparent) {
-                r.error = which + "pixel outside the palette";
-                return r;
-            }
-        }
-        if (kind == FileKind::Cursor && !p.hasHotspot) {
-            r.error = which + "a cursor needs a hotspot";
-            return r;
-        }
     }
 
     std::vector<std::uint8_t>& out = r.bytes;
@@ -315,24 +336,47 @@ EncodeResult encode(const std::vector<Picture>& pictures, FileKind kind) {
 
     std::size_t offset = 6 + 16 * pictures.size();
     for (const Picture& p : pictures) {
-        out.push_back(static_cast<std::uint8_t>(p.width & 0xFF));  // 256 wraps to 0
-        out.push_back(static_cast<std::uint8_t>(p.height & 0xFF));
-        out.push_back(kPaletteSize);
-        out.push_back(0);
-        if (kind == FileKind::Icon) {
-            put16(out, 1);  // planes
-            put16(out, 4);  // bits per pixel
-        } else {
-            put16(out, static_cast<unsigned>(p.hotspotX));
-            put16(out, static_cast<unsigned>(p.hotspotY));
-        }
-        std::size_t size = imageSize(p);
-        put32(out, static_cast<std::uint32_t>(size));
+        appendEntryHead(out, p, kind);
         put32(out, static_cast<std::uint32_t>(offset));
-        offset += size;
+        offset += imageSize(p);
     }
     for (const Picture& p : pictures) {
         appendImage(out, p);
+    }
+    r.ok = true;
+    return r;
+}
+
+EncodeResult encodeIconImage(const Picture& picture) {
+    EncodeResult r;
+    r.error = checkPictures({picture}, FileKind::Icon);
+    if (r.error.empty()) {
+        appendImage(r.bytes, picture);
+        r.ok = true;
+    }
+    return r;
+}
+
+EncodeResult encodeIconGroup(const std::vector<Picture>& pictures, unsigned firstImageId) {
+    EncodeResult r;
+    r.error = checkPictures(pictures, FileKind::Icon);
+    if (!r.error.empty()) {
+        return r;
+    }
+    // Identifier 0 cannot be looked up, and every one must fit in a WORD.
+    if (firstImageId < 1 || firstImageId + pictures.size() - 1 > 0xFFFF) {
+        r.error = "image identifiers must lie between 1 and 65535";
+        return r;
+    }
+
+    std::vector<std::uint8_t>& out = r.bytes;
+    put16(out, 0);
+    put16(out, 1);  // icons
+    put16(out, static_cast<unsigned>(pictures.size()));
+    unsigned id = firstImageId;
+    for (const Picture& p : pictures) {
+        appendEntryHead(out, p, FileKind::Icon);
+        put16(out, id++);
     }
     r.ok = true;
     return r;

@@ -5,7 +5,9 @@
 #include <string_view>
 #include <vector>
 
-// Turns the text pictures under res/pictures into .ico and .cur files.
+// Turns the text pictures under res/pictures into .ico and .cur files, and
+// into the raw icon resources (one image, one group directory) that the .rc
+// declares by number when it has to choose the image identifiers itself.
 //
 // A picture source looks like this:
 //
@@ -65,5 +67,14 @@ ParseResult parsePicture(std::string_view text);
 
 // Builds a complete .ico or .cur file holding `pictures` in the given order.
 EncodeResult encode(const std::vector<Picture>& pictures, FileKind kind);
+
+// The bytes of one icon image resource: exactly what an .ico holds for the
+// picture after its directory (header with doubled height, palette, colour
+// and mask bits).
+EncodeResult encodeIconImage(const Picture& picture);
+
+// The bytes of an icon group directory resource naming `pictures` in order;
+// entry n names the image resource firstImageId + n.
+EncodeResult encodeIconGroup(const std::vector<Picture>& pictures, unsigned firstImageId);
 
 }  // namespace icongen

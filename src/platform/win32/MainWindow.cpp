@@ -26,7 +26,7 @@ struct TwipsRect {
 
 constexpr TwipsRect kClientArea{2685, 4860, 4680, 3375};
 
-struct ControlSpec {
+struct ControlLayout {
     int id;
     const wchar_t* windowClass;
     const char* text;
@@ -42,7 +42,7 @@ constexpr DWORD kPush = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kToggle = kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE;
 
 // In tab order: the order of creation is the order Tab walks.
-const ControlSpec kControls[] = {
+const ControlLayout kControls[] = {
     {kCmdExit, WC_BUTTONW, "", kPush | BS_ICON, 0, {3960, 2520, 615, 615}, texts::kTipExit},
     {kLabel1, WC_STATICW, texts::kLabel1, kChild | SS_LEFT, 0, {120, 120, 2895, 255}, nullptr},
     {kTxtCaption, WC_EDITW, "", kEdit, WS_EX_CLIENTEDGE, {120, 360, 4455, 285}, texts::kTipCaption},
@@ -172,10 +172,11 @@ bool MainWindow::create() {
 }
 
 void MainWindow::createControls() {
-    for (const ControlSpec& spec : kControls) {
-        HWND child = CreateWindowExW(
-            spec.exStyle, spec.windowClass, widen(spec.text).c_str(), spec.style, 0, 0, 0, 0,
-            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    for (const ControlLayout& layout : kControls) {
+        HWND child = CreateWindowExW(layout.exStyle, layout.windowClass, widen(layout.text).c_str(),
+                                     layout.style, 0, 0, 0, 0, window_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
+                                     instance_, nullptr);
         SetWindowSubclass(child, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     SendMessageW(control(kTxtCaption), EM_SETLIMITTEXT, 0, 0);
@@ -205,16 +206,16 @@ void MainWindow::addTooltips() {
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr);
-    for (const ControlSpec& spec : kControls) {
-        if (spec.tooltip == nullptr) {
+    for (const ControlLayout& layout : kControls) {
+        if (layout.tooltip == nullptr) {
             continue;
         }
-        std::wstring text = widen(spec.tooltip);
+        std::wstring text = widen(layout.tooltip);
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(control(spec.id));
+        tool.uId = reinterpret_cast<UINT_PTR>(control(layout.id));
         tool.lpszText = text.data();
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -228,10 +229,10 @@ void MainWindow::applyFonts() {
     }
     font_ = createFont(window_, 8.25, false);
     boldFont_ = createFont(window_, 8.25, true);
-    for (const ControlSpec& spec : kControls) {
-        const bool bold = spec.id == kLabel1 || spec.id == kChkOnTop;
-        if (spec.id != kLabel2) {
-            SendMessageW(control(spec.id), WM_SETFONT,
+    for (const ControlLayout& layout : kControls) {
+        const bool bold = layout.id == kLabel1 || layout.id == kChkOnTop;
+        if (layout.id != kLabel2) {
+            SendMessageW(control(layout.id), WM_SETFONT,
                          reinterpret_cast<WPARAM>(bold ? boldFont_ : font_), TRUE);
         }
     }
@@ -262,9 +263,9 @@ void MainWindow::layout() {
     AdjustWindowRectExForDpi(&frame, kFrameStyle, FALSE, kFrameExStyle, dpi);
     SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const ControlSpec& spec : kControls) {
-        MoveWindow(control(spec.id), scale(spec.rect.left, dpi), scale(spec.rect.top, dpi),
-                   scale(spec.rect.width, dpi), scale(spec.rect.height, dpi), TRUE);
+    for (const ControlLayout& layout : kControls) {
+        MoveWindow(control(layout.id), scale(layout.rect.left, dpi), scale(layout.rect.top, dpi),
+                   scale(layout.rect.width, dpi), scale(layout.rect.height, dpi), TRUE);
     }
 }
 
