@@ -56,10 +56,14 @@ class MainWindow : public Form {
     void keepPickerCapture();
     void keepPickerPointer();
     void applyPointer();
+    void onActivate(bool active);
+    void onDpiChanged(const RECT& suggested);
+    HBRUSH colourLabel(HWND label, HDC dc) const;
     void createControls();
     void addTooltips();
     void applyPictures();
-    void layout();
+    void placeWindow();
+    void placeControls();
     void applyFonts();
     HWND control(int id) const { return GetDlgItem(window_, id); }
 

@@ -8,7 +8,7 @@
 namespace zorvel::win32 {
 
 Win32Shell::Win32Shell(HINSTANCE instance)
-    : icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+    : icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kWindowIcon), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXSMICON),
                                           GetSystemMetrics(SM_CYSMICON), LR_SHARED))) {}
 
