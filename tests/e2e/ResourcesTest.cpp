@@ -77,6 +77,15 @@ BOOL CALLBACK collectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
     return TRUE;
 }
 
+// Side of a bitmap, {0, 0} if it cannot be read.
+SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
+        return {0, 0};
+    }
+    return {info.bmWidth, info.bmHeight};
+}
+
 class ZorvelResources : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -128,12 +137,21 @@ class ZorvelResources : public ::testing::Test {
     struct GroupIconEntry {
         int width;
         int height;
+        int colours;
+        WORD bits;
         WORD imageId;
         DWORD bytes;
     };
 
+    static std::vector<std::uintptr_t> names(WORD type) {
+        std::vector<std::uintptr_t> found;
+        EnumResourceNamesW(module_, MAKEINTRESOURCEW(type), collectName,
+                           reinterpret_cast<LONG_PTR>(&found));
+        return found;
+    }
+
     // Reads an kGroupIcon and checks each image it names is there in the
-    // same language with a DIB of the advertised size.
+    // same language with a DIB of the advertised size and depth.
     static std::vector<GroupIconEntry> iconGroup(WORD id, WORD lang) {
         std::vector<std::uint8_t> dir = load(kGroupIcon, id, lang);
         std::vector<GroupIconEntry> entries;
@@ -150,6 +168,9 @@ class ZorvelResources : public ::testing::Test {
             GroupIconEntry e;
             e.width = dir[at] == 0 ? 256 : dir[at];
             e.height = dir[at + 1] == 0 ? 256 : dir[at + 1];
+            e.colours = dir[at + 2];
+            EXPECT_EQ(u16(dir, at + 4), 1) << "planes in entry " << i << " of group " << id;
+            e.bits = u16(dir, at + 6);
             e.bytes = u32(dir, at + 8);
             e.imageId = u16(dir, at + 12);
             entries.push_back(e);
@@ -160,6 +181,7 @@ class ZorvelResources : public ::testing::Test {
                 EXPECT_EQ(u32(image, 0), 40u);
                 EXPECT_EQ(s32(image, 4), e.width);
                 EXPECT_EQ(s32(image, 8), 2 * e.height);
+                EXPECT_EQ(u16(image, 14), e.bits);
             }
         }
         return entries;
@@ -181,6 +203,7 @@ TEST_F(ZorvelResources, PickingCursorIsThePointingHand) {
     EXPECT_EQ(u16(dir, 6), 32);
     EXPECT_EQ(u16(dir, 8), 64);  // cursor groups record the DIB height: colour plus mask
     const WORD imageId = u16(dir, 18);
+    EXPECT_EQ(imageId, 1);
 
     std::vector<std::uint8_t> image = load(kCursor, imageId, kEnglishUs);
     ASSERT_GE(image.size(), 4u + 40u);
@@ -210,35 +233,71 @@ TEST_F(ZorvelResources, PickingCursorIsThePointingHand) {
 }
 
 TEST_F(ZorvelResources, ApplicationIconIsTheFirstIconGroup) {
-    std::vector<std::uintptr_t> names;
-    EnumResourceNamesW(module_, MAKEINTRESOURCEW(kGroupIcon), collectName,
-                       reinterpret_cast<LONG_PTR>(&names));
-    ASSERT_FALSE(names.empty());
-    EXPECT_EQ(names.front(), 1u);
+    std::vector<std::uintptr_t> groups = names(kGroupIcon);
+    ASSERT_FALSE(groups.empty());
+    EXPECT_EQ(groups.front(), 1u);
 }
 
-TEST_F(ZorvelResources, WindowIconInGroupOneIsLanguageNeutral) {
+TEST_F(ZorvelResources, IconImagesAreExactlyTheOnesTheGroupsName) {
+    std::vector<std::uintptr_t> images = names(kIcon);
+    EXPECT_EQ(std::set<std::uintptr_t>(images.begin(), images.end()),
+              (std::set<std::uintptr_t>{1, 2, 3, 30001}));
+    EXPECT_EQ(images.size(), 4u);
+}
+
+TEST_F(ZorvelResources, WindowIconInGroupOneIsImage30001) {
     EXPECT_EQ(languages(kGroupIcon, 1), std::set<WORD>{kNeutral});
+    EXPECT_EQ(languages(kIcon, 30001), std::set<WORD>{kNeutral});
+    EXPECT_NE(FindResourceW(module_, MAKEINTRESOURCEW(30001), MAKEINTRESOURCEW(kIcon)), nullptr);
     std::vector<GroupIconEntry> images = iconGroup(1, kNeutral);
     ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].imageId, 30001);
     EXPECT_EQ(images[0].width, 16);
     EXPECT_EQ(images[0].height, 16);
+    EXPECT_EQ(images[0].colours, 16);
+    EXPECT_EQ(images[0].bits, 4);
 }
 
-TEST_F(ZorvelResources, WindowIconInGroup101) {
+TEST_F(ZorvelResources, WindowIconInGroupOneLoadsAsA16PixelIcon) {
+    HANDLE loaded = LoadImageW(module_, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0);
+    ASSERT_NE(loaded, nullptr) << "error " << GetLastError();
+    HICON icon = static_cast<HICON>(loaded);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    EXPECT_TRUE(info.fIcon);
+    // A colour icon has a 16x16 colour bitmap and a 16x16 mask.
+    SIZE colour = bitmapSize(info.hbmColor);
+    SIZE mask = bitmapSize(info.hbmMask);
+    EXPECT_EQ(colour.cx, 16);
+    EXPECT_EQ(colour.cy, 16);
+    EXPECT_EQ(mask.cx, 16);
+    EXPECT_EQ(mask.cy, 16);
+    if (info.hbmMask != nullptr) {
+        DeleteObject(info.hbmMask);
+    }
+    if (info.hbmColor != nullptr) {
+        DeleteObject(info.hbmColor);
+    }
+    DestroyIcon(icon);
+}
+
+TEST_F(ZorvelResources, WindowIconInGroup101IsImage1) {
     EXPECT_EQ(languages(kGroupIcon, 101), std::set<WORD>{kEnglishUs});
     std::vector<GroupIconEntry> images = iconGroup(101, kEnglishUs);
     ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].imageId, 1);
     EXPECT_EQ(images[0].width, 16);
     EXPECT_EQ(images[0].height, 16);
 }
 
-TEST_F(ZorvelResources, StopSignInGroup102HasBothSizes) {
+TEST_F(ZorvelResources, StopSignInGroup102HasBothSizesAsImages2And3) {
     EXPECT_EQ(languages(kGroupIcon, 102), std::set<WORD>{kEnglishUs});
     std::vector<GroupIconEntry> images = iconGroup(102, kEnglishUs);
     ASSERT_EQ(images.size(), 2u);
+    EXPECT_EQ(images[0].imageId, 2);
     EXPECT_EQ(images[0].width, 32);
     EXPECT_EQ(images[0].height, 32);
+    EXPECT_EQ(images[1].imageId, 3);
     EXPECT_EQ(images[1].width, 16);
     EXPECT_EQ(images[1].height, 16);
 }
