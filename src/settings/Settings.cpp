@@ -27,6 +27,17 @@ std::string captionKey(int number) {
     return kCaptionKey + std::to_string(number);
 }
 
+// Values are stored bare, one per line: a line break inside a window's title would end the
+// value there and write the rest as lines of their own, sections and keys included.
+std::string oneLine(std::string caption) {
+    for (char& c : caption) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return caption;
+}
+
 }  // namespace
 
 std::string settingsPath(const std::string& executableDirectory) {
@@ -53,7 +64,7 @@ void Settings::save() {
     std::vector<std::string> captions;
     std::string allCaptions;
     for (int i = 0; i < lstCaption_.count(); ++i) {
-        captions.push_back(lstCaption_.item(i));
+        captions.push_back(oneLine(lstCaption_.item(i)));
         allCaptions += captions.back() + '\n';
     }
     // Before the first write, so that no caption is squeezed into the ANSI code page.

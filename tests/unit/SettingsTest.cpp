@@ -236,6 +236,20 @@ TEST(SettingsTest, DuplicatesAreSavedUnderSeparateKeysAndLoadAgain) {
     EXPECT_EQ(next.lstCaption.items, items);
 }
 
+TEST(SettingsTest, ALineBreakInATitleCannotWriteLinesOfItsOwn) {
+    fakes::MemoryStore store;
+    {
+        Start run(store);
+        run.txtTimp.setText("10");
+        run.lstCaption.add("Reclama\r\n[OPTIUNI]\r\nInterval_de_timp=0\nNr_ferestre=9");
+        run.settings.save();
+    }
+    Start next(store);
+    EXPECT_EQ(next.tmrVerifica.milliseconds, 10000);
+    EXPECT_EQ(next.lstCaption.items,
+              Items{"Reclama  [OPTIUNI]  Interval_de_timp=0 Nr_ferestre=9"});
+}
+
 TEST(SettingsTest, SaveRemovesNothingAndKeepsEveryOtherLine) {
     const std::string keys =
         crlfLines({"Caption1=A1", "Caption2=B2", "Caption3=C3", "Caption4=D4", "Caption5=E5"});
