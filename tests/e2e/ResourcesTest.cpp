@@ -86,7 +86,7 @@ SIZE bitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 
-class ZorvelResources : public ::testing::Test {
+class ResourcesTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         path_ = new std::wstring(zorvelPath());
@@ -191,10 +191,10 @@ class ZorvelResources : public ::testing::Test {
     static HMODULE module_;
 };
 
-std::wstring* ZorvelResources::path_ = nullptr;
-HMODULE ZorvelResources::module_ = nullptr;
+std::wstring* ResourcesTest::path_ = nullptr;
+HMODULE ResourcesTest::module_ = nullptr;
 
-TEST_F(ZorvelResources, PickingCursorIsThePointingHand) {
+TEST_F(ResourcesTest, PickingCursorIsThePointingHand) {
     EXPECT_EQ(languages(kGroupCursor, 101), std::set<WORD>{kEnglishUs});
     std::vector<std::uint8_t> dir = load(kGroupCursor, 101, kEnglishUs);
     ASSERT_EQ(dir.size(), 6u + 14u);
@@ -232,20 +232,20 @@ TEST_F(ZorvelResources, PickingCursorIsThePointingHand) {
     DestroyCursor(cursor);
 }
 
-TEST_F(ZorvelResources, ApplicationIconIsTheFirstIconGroup) {
+TEST_F(ResourcesTest, ApplicationIconIsTheFirstIconGroup) {
     std::vector<std::uintptr_t> groups = names(kGroupIcon);
     ASSERT_FALSE(groups.empty());
     EXPECT_EQ(groups.front(), 1u);
 }
 
-TEST_F(ZorvelResources, IconImagesAreExactlyTheOnesTheGroupsName) {
+TEST_F(ResourcesTest, IconImagesAreExactlyTheOnesTheGroupsName) {
     std::vector<std::uintptr_t> images = names(kIcon);
     EXPECT_EQ(std::set<std::uintptr_t>(images.begin(), images.end()),
               (std::set<std::uintptr_t>{1, 2, 3, 30001}));
     EXPECT_EQ(images.size(), 4u);
 }
 
-TEST_F(ZorvelResources, WindowIconInGroupOneIsImage30001) {
+TEST_F(ResourcesTest, WindowIconInGroupOneIsImage30001) {
     EXPECT_EQ(languages(kGroupIcon, 1), std::set<WORD>{kNeutral});
     EXPECT_EQ(languages(kIcon, 30001), std::set<WORD>{kNeutral});
     EXPECT_NE(FindResourceW(module_, MAKEINTRESOURCEW(30001), MAKEINTRESOURCEW(kIcon)), nullptr);
@@ -258,7 +258,7 @@ TEST_F(ZorvelResources, WindowIconInGroupOneIsImage30001) {
     EXPECT_EQ(images[0].bits, 4);
 }
 
-TEST_F(ZorvelResources, WindowIconInGroupOneLoadsAsA16PixelIcon) {
+TEST_F(ResourcesTest, WindowIconInGroupOneLoadsAsA16PixelIcon) {
     HANDLE loaded = LoadImageW(module_, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0);
     ASSERT_NE(loaded, nullptr) << "error " << GetLastError();
     HICON icon = static_cast<HICON>(loaded);
@@ -281,7 +281,7 @@ TEST_F(ZorvelResources, WindowIconInGroupOneLoadsAsA16PixelIcon) {
     DestroyIcon(icon);
 }
 
-TEST_F(ZorvelResources, WindowIconInGroup101IsImage1) {
+TEST_F(ResourcesTest, WindowIconInGroup101IsImage1) {
     EXPECT_EQ(languages(kGroupIcon, 101), std::set<WORD>{kEnglishUs});
     std::vector<GroupIconEntry> images = iconGroup(101, kEnglishUs);
     ASSERT_EQ(images.size(), 1u);
@@ -290,7 +290,7 @@ TEST_F(ZorvelResources, WindowIconInGroup101IsImage1) {
     EXPECT_EQ(images[0].height, 16);
 }
 
-TEST_F(ZorvelResources, StopSignInGroup102HasBothSizesAsImages2And3) {
+TEST_F(ResourcesTest, StopSignInGroup102HasBothSizesAsImages2And3) {
     EXPECT_EQ(languages(kGroupIcon, 102), std::set<WORD>{kEnglishUs});
     std::vector<GroupIconEntry> images = iconGroup(102, kEnglishUs);
     ASSERT_EQ(images.size(), 2u);
@@ -302,7 +302,7 @@ TEST_F(ZorvelResources, StopSignInGroup102HasBothSizesAsImages2And3) {
     EXPECT_EQ(images[1].height, 16);
 }
 
-TEST_F(ZorvelResources, FixedVersionInfo) {
+TEST_F(ResourcesTest, FixedVersionInfo) {
     EXPECT_EQ(languages(kVersion, 1), std::set<WORD>{kEnglishUs});
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(path_->c_str(), &ignored);
@@ -330,7 +330,7 @@ TEST_F(ZorvelResources, FixedVersionInfo) {
     EXPECT_EQ(translation[1], 1200);
 }
 
-TEST_F(ZorvelResources, VersionStrings) {
+TEST_F(ResourcesTest, VersionStrings) {
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(path_->c_str(), &ignored);
     ASSERT_GT(size, 0u);
@@ -402,7 +402,7 @@ std::vector<VersionNode> versionChildren(const std::vector<std::uint8_t>& b,
     return out;
 }
 
-TEST_F(ZorvelResources, VersionHoldsOneStringTableWithOnlyTheseStrings) {
+TEST_F(ResourcesTest, VersionHoldsOneStringTableWithOnlyTheseStrings) {
     std::vector<std::uint8_t> raw = load(kVersion, 1, kEnglishUs);
     VersionNode root;
     ASSERT_TRUE(readVersionNode(raw, 0, root));
@@ -427,7 +427,7 @@ TEST_F(ZorvelResources, VersionHoldsOneStringTableWithOnlyTheseStrings) {
                                            "ProductVersion", "InternalName", "OriginalFilename"}));
 }
 
-TEST_F(ZorvelResources, ManifestAsksForCommonControlsSixAndPerMonitorDpi) {
+TEST_F(ResourcesTest, ManifestAsksForCommonControlsSixAndPerMonitorDpi) {
     // A second copy (say, a toolchain's default manifest) would make the
     // loader's choice a matter of luck.
     EXPECT_EQ(languages(kManifest, 1).size(), 1u);
