@@ -4,6 +4,7 @@
 //   nested:TITLE    a top-level window with a panel holding a button
 //   owned:OWNER|POPUP  a top-level window and a pop-up window it owns
 //   untitled:       a visible top-level window without a title
+//   report:PATH ADDRESS  (alone) stands in for the browser, see report()
 // It ends when every visible window it opened is gone; with none, the test ends it.
 #include <windows.h>
 
@@ -63,7 +64,27 @@ void open(const std::wstring& request, int slot) {
 
 }  // namespace
 
+// Stands in for the web browser: writes the address it was given and how it was asked to
+// show its window, then ends.
+int report(const std::wstring& path, const std::wstring& address) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : -1;
+    const std::wstring line = address + L"\n" + std::to_wstring(show) + L"\n";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, line.data(), static_cast<DWORD>(line.size() * sizeof(wchar_t)), &written,
+              nullptr);
+    CloseHandle(file);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
+    const std::wstring first = argc > 1 ? argv[1] : L"";
+    if (first.rfind(L"report:", 0) == 0) {
+        return report(first.substr(7), argc > 2 ? argv[2] : L"");
+    }
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = targetProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);

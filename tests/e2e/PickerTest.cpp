@@ -89,44 +89,5 @@ TEST_F(PickerTest, ReleasingOverZorvelItselfAddsNothing) {
     EXPECT_EQ(zorvel.list(), Lines{"Singura"});
 }
 
-TEST_F(PickerTest, TheToggleSwitchesTopmostAndItsCaption) {
-    auto topmost = [&] {
-        return (GetWindowLongW(zorvel.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    };
-    ASSERT_TRUE(waitUntil(topmost));
-    zorvel.click(kChkOnTop);
-    EXPECT_TRUE(waitUntil([&] { return !topmost(); }));
-    EXPECT_EQ(zorvel.text(kChkOnTop), "^");
-    EXPECT_TRUE(zorvel.waitForFocus(kCmdClose));
-    zorvel.click(kChkOnTop);
-    EXPECT_TRUE(waitUntil(topmost));
-    EXPECT_EQ(zorvel.text(kChkOnTop), "V");
-}
-
-TEST_F(PickerTest, HoveringTheLinkTurnsItBoldAndTheSurfaceTurnsItBack) {
-    ASSERT_TRUE(zorvel.activate());
-    RECT label{};
-    GetWindowRect(zorvel.control(kLabel2), &label);
-    auto showsBlueText = [&] {
-        const ScreenPixels pixels = screenPixels(label);
-        for (size_t i = 0; i + 2 < pixels.bits.size(); i += 3) {
-            if (static_cast<unsigned char>(pixels.bits[i]) > 200 && pixels.bits[i + 1] == 0 &&
-                pixels.bits[i + 2] == 0) {
-                return true;
-            }
-        }
-        return false;
-    };
-    ASSERT_TRUE(waitUntil(showsBlueText));
-    const ScreenPixels plain = settledPixels(label);
-    input::moveTo(input::centreOf(zorvel.control(kLabel2)));
-    ASSERT_TRUE(waitUntil([&] { return !(screenPixels(label) == plain); }));
-    POINT surface{3, 100};  // bare surface, left of the list
-    ClientToScreen(zorvel.window(), &surface);
-    input::moveTo(surface);
-    // 10 points and the first 9.75 both come out 13 pixels high at 96 DPI.
-    EXPECT_TRUE(waitUntil([&] { return screenPixels(label) == plain; }));
-}
-
 }  // namespace
 }  // namespace zorvel::e2e
