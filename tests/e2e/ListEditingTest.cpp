@@ -81,7 +81,7 @@ TEST_F(ListEditingTest, DeleteRemovesTheSelectedEntryOnlyAfterYes) {
     EXPECT_TRUE(zorvel.waitForFocus(kTxtCaption));
 }
 
-TEST_F(ListEditingTest, DeleteQuestionIsWordedAsDesigned) {
+TEST_F(ListEditingTest, TheDeleteQuestionHasItsWording) {
     zorvel.add("Alfa");
     zorvel.select(0);
     zorvel.click(kCmdSterge);
