@@ -8,4 +8,4 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     ZORVEL_DISPLAY=$DISPLAY exec "$top/scripts/wine-run.sh" "$top/build/win64/bin/Zorvel.exe"
 fi
 echo "No display here: running the demo on a virtual display instead."
-exec "$top/scripts/demo.sh"
+ZORVEL_DEMO_DIR="$top/build/demo" exec "$top/scripts/demo.sh"
