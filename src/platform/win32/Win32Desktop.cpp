@@ -20,7 +20,7 @@ WindowId id(HWND window) {
     return reinterpret_cast<WindowId>(window);
 }
 
-constexpr ULONGLONG kActivationGraceMs = 500;
+constexpr ULONGLONG kActivationGraceMs = 1000;
 
 INPUT key(WORD virtualKey, bool up) {
     INPUT input{};
@@ -123,7 +123,11 @@ void Win32Desktop::activate(WindowId window) {
     const ULONGLONG deadline = GetTickCount64() + kActivationGraceMs;
     while (GetForegroundWindow() != hwnd(window) && IsWindow(hwnd(window)) &&
            GetTickCount64() < deadline) {
-        Sleep(5);
+        // Messages other threads send us meanwhile are answered, so that none of them waits
+        // on us; posted ones, the timer's among them, wait for the message loop.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
+        MSG sent;
+        PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 
