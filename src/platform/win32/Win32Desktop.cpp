@@ -114,8 +114,25 @@ bool Win32Desktop::isVisible(WindowId window) {
     return IsWindowVisible(hwnd(window)) != FALSE;
 }
 
+namespace {
+
+// Windows lets a program in the background hand over the foreground only while it shares
+// the input state of the thread in front; the sharing ends at once.
+bool activateThroughForegroundThread(HWND window) {
+    const DWORD front = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    const DWORD self = GetCurrentThreadId();
+    if (front == 0 || front == self || !AttachThreadInput(self, front, TRUE)) {
+        return false;
+    }
+    const bool activated = SetForegroundWindow(window) != FALSE;
+    AttachThreadInput(self, front, FALSE);
+    return activated;
+}
+
+}  // namespace
+
 void Win32Desktop::activate(WindowId window) {
-    if (!SetForegroundWindow(hwnd(window))) {
+    if (!SetForegroundWindow(hwnd(window)) && !activateThroughForegroundThread(hwnd(window))) {
         return;
     }
     // Another program's window becomes the foreground window only once its own thread has
