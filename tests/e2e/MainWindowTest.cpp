@@ -181,6 +181,61 @@ TEST_F(MainWindowTest, EnterInTheCaptionBoxAddsAndDoesNotEndTheProgram) {
     EXPECT_TRUE(zorvel.process().running());
 }
 
+// The display's resolution as Wine reads it when a program starts; put back afterwards.
+class Resolution {
+  public:
+    explicit Resolution(DWORD dpi) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key_, nullptr);
+        DWORD size = sizeof(old_);
+        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
+                                reinterpret_cast<BYTE*>(&old_), &size) == ERROR_SUCCESS;
+        set(dpi);
+    }
+    ~Resolution() {
+        if (had_) {
+            set(old_);
+        } else {
+            RegDeleteValueW(key_, L"LogPixels");
+        }
+        RegCloseKey(key_);
+    }
+    Resolution(const Resolution&) = delete;
+    Resolution& operator=(const Resolution&) = delete;
+
+  private:
+    void set(DWORD dpi) {
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof(dpi));
+    }
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
+
+TEST(MainWindowScalingTest, TheLayoutFollowsTheDisplaysResolution) {
+    Resolution large(144);
+    Zorvel zorvel;
+    ASSERT_NE(zorvel.window(), nullptr);
+    // (This process read the resolution when it started, so only Zorvel sees 144.)
+    RECT client{};
+    GetClientRect(zorvel.window(), &client);
+    // Twips times 144 / 1440, rounded: 4680 x 3375 at (2685, 4860).
+    EXPECT_EQ(client.right, 468);
+    EXPECT_EQ(client.bottom, 338);
+    POINT origin{0, 0};
+    ClientToScreen(zorvel.window(), &origin);
+    EXPECT_EQ(origin.x, 269);
+    EXPECT_EQ(origin.y, 486);
+    RECT close{};
+    GetWindowRect(zorvel.control(kCmdClose), &close);
+    MapWindowPoints(nullptr, zorvel.window(), reinterpret_cast<POINT*>(&close), 2);
+    EXPECT_EQ(close.left, 72);
+    EXPECT_EQ(close.top, 252);
+    EXPECT_EQ(close.right - close.left, 326);
+    EXPECT_EQ(close.bottom - close.top, 62);
+}
+
 TEST_F(MainWindowTest, EscapeFromAnyControlEndsTheProgram) {
     ASSERT_TRUE(zorvel.activate());
     input::chord(VK_MENU, 'C');
