@@ -57,8 +57,6 @@ class Button {
 class Label {
   public:
     virtual ~Label() = default;
-    virtual double fontPoints() const = 0;
-    virtual bool bold() const = 0;
     virtual void setFont(double points, bool bold) = 0;
 };
 

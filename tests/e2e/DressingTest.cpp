@@ -59,46 +59,19 @@ TEST_F(DressingTest, HoveringTheLinkTurnsItBoldAndTheSurfaceTurnsItBack) {
     EXPECT_TRUE(waitUntil([&] { return screenPixels(label) == plain; }));
 }
 
-// The web browser's place in the registry, taken by the helper for one test.
-class FakeBrowser {
-  public:
-    explicit FakeBrowser(const std::wstring& reportPath) {
-        RegCreateKeyExW(HKEY_CLASSES_ROOT, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                        nullptr);
-        wchar_t old[1024]{};
-        DWORD size = sizeof(old);
-        had_ = RegQueryValueExW(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old),
-                                &size) == ERROR_SUCCESS;
-        old_ = old;
-        set(L"\"" + besideDriver(L"zorvel_helper.exe") + L"\" \"report:" + reportPath +
-            L"\" \"%1\"");
-    }
-    ~FakeBrowser() {
-        if (had_) {
-            set(old_);
-        } else {
-            RegDeleteValueW(key_, nullptr);
-        }
-        RegCloseKey(key_);
-    }
-    FakeBrowser(const FakeBrowser&) = delete;
-    FakeBrowser& operator=(const FakeBrowser&) = delete;
-
-  private:
-    static constexpr wchar_t kKey[] = L"http\\shell\\open\\command";
-    void set(const std::wstring& command) {
-        RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    }
-    HKEY key_ = nullptr;
-    bool had_ = false;
-    std::wstring old_;
-};
+// The helper takes the web browser's place in the registry, for one test.
+RegistryValue browserReportingTo(const std::wstring& reportPath) {
+    const std::wstring command =
+        L"\"" + besideDriver(L"zorvel_helper.exe") + L"\" \"report:" + reportPath + L"\" \"%1\"";
+    return RegistryValue(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", L"", REG_SZ,
+                         command.c_str(),
+                         static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+}
 
 TEST_F(DressingTest, ClickingTheLinkOpensTheHomePageMaximized) {
     zorvel.add("Ramane");
     const std::wstring report = zorvel.dir().file(L"browser.txt");
-    FakeBrowser browser(report);
+    const RegistryValue browser = browserReportingTo(report);
     input::click(input::centreOf(zorvel.control(kLabel2)));
     ASSERT_TRUE(waitUntil([&] { return !readFile(report).empty(); }));
     const std::string bytes = readFile(report);

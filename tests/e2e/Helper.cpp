@@ -3,7 +3,6 @@
 //   hidden:TITLE    a hidden top-level window
 //   nested:TITLE    a top-level window with a panel holding a button
 //   owned:OWNER|POPUP  a top-level window and a pop-up window it owns
-//   untitled:       a visible top-level window without a title
 //   report:PATH ADDRESS  (alone) stands in for the browser, see report()
 // It ends when every visible window it opened is gone; with none, the test ends it.
 #include <windows.h>
@@ -48,7 +47,7 @@ void open(const std::wstring& request, int slot) {
     const size_t colon = request.find(L':');
     const std::wstring kind = request.substr(0, colon);
     const std::wstring title = colon == std::wstring::npos ? L"" : request.substr(colon + 1);
-    if (kind == L"top" || kind == L"untitled") {
+    if (kind == L"top") {
         makeWindow(title, slot, nullptr, true);
     } else if (kind == L"hidden") {
         makeWindow(title, slot, nullptr, false);

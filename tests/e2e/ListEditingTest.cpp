@@ -87,12 +87,7 @@ TEST_F(ListEditingTest, TheDeleteQuestionHasItsWording) {
     zorvel.click(kCmdSterge);
     HWND question = zorvel.waitForMessageBox();
     ASSERT_NE(question, nullptr);
-    bool worded = false;
-    for (HWND child = GetWindow(question, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        worded = worded || windowText(child) == "Sinteti sigur ca doriti stergerea ?";
-    }
-    EXPECT_TRUE(worded);
+    EXPECT_TRUE(showsText(question, "Sinteti sigur ca doriti stergerea ?"));
     SendNotifyMessageW(GetDlgItem(question, IDNO), BM_CLICK, 0, 0);
 }
 

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "Support.h"
 #include "platform/win32/ControlIds.h"
 
@@ -11,16 +13,37 @@ namespace {
 
 using namespace zorvel::win32;
 
+// Left, top, width and height in pixels, with readable failures.
+struct Box {
+    int x, y, width, height;
+    bool operator==(const Box&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Box& box) {
+        return out << box.x << ", " << box.y << ", " << box.width << " x " << box.height;
+    }
+};
+
+// The client area on the screen.
+Box clientArea(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return Box{origin.x, origin.y, client.right, client.bottom};
+}
+
+// A control's place in its window's client area.
+RECT placeOf(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_NE(zorvel.window(), nullptr); }
 
-    RECT clientRect(int id) const {
-        RECT rect{};
-        GetWindowRect(zorvel.control(id), &rect);
-        MapWindowPoints(nullptr, zorvel.window(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT clientRect(int id) const { return placeOf(zorvel.control(id)); }
 
     Zorvel zorvel;
 };
@@ -55,14 +78,7 @@ const Placement kLayout[] = {
 
 TEST_F(MainWindowTest, ClientAreaSitsWhereTheLayoutPutsIt) {
     ASSERT_EQ(GetDpiForWindow(zorvel.window()), 96u);
-    RECT client{};
-    GetClientRect(zorvel.window(), &client);
-    EXPECT_EQ(client.right, 312);
-    EXPECT_EQ(client.bottom, 225);
-    POINT origin{0, 0};
-    ClientToScreen(zorvel.window(), &origin);
-    EXPECT_EQ(origin.x, 179);
-    EXPECT_EQ(origin.y, 324);
+    EXPECT_EQ(clientArea(zorvel.window()), (Box{179, 324, 312, 225}));
     EXPECT_EQ(windowText(zorvel.window()), "Zorvel v1.0 - realizat de echipa Zorvel");
 }
 
@@ -181,59 +197,19 @@ TEST_F(MainWindowTest, EnterInTheCaptionBoxAddsAndDoesNotEndTheProgram) {
     EXPECT_TRUE(zorvel.process().running());
 }
 
-// The display's resolution as Wine reads it when a program starts; put back afterwards.
-class Resolution {
-  public:
-    explicit Resolution(DWORD dpi) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key_, nullptr);
-        DWORD size = sizeof(old_);
-        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
-                                reinterpret_cast<BYTE*>(&old_), &size) == ERROR_SUCCESS;
-        set(dpi);
-    }
-    ~Resolution() {
-        if (had_) {
-            set(old_);
-        } else {
-            RegDeleteValueW(key_, L"LogPixels");
-        }
-        RegCloseKey(key_);
-    }
-    Resolution(const Resolution&) = delete;
-    Resolution& operator=(const Resolution&) = delete;
-
-  private:
-    void set(DWORD dpi) {
-        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                       sizeof(dpi));
-    }
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
 TEST(MainWindowScalingTest, TheLayoutFollowsTheDisplaysResolution) {
-    Resolution large(144);
+    // Wine reads the resolution when a program starts.
+    const DWORD large = 144;
+    const RegistryValue resolution(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels",
+                                   REG_DWORD, &large, sizeof(large));
     Zorvel zorvel;
     ASSERT_NE(zorvel.window(), nullptr);
-    // (This process read the resolution when it started, so only Zorvel sees 144.)
-    RECT client{};
-    GetClientRect(zorvel.window(), &client);
-    // Twips times 144 / 1440, rounded: 4680 x 3375 at (2685, 4860).
-    EXPECT_EQ(client.right, 468);
-    EXPECT_EQ(client.bottom, 338);
-    POINT origin{0, 0};
-    ClientToScreen(zorvel.window(), &origin);
-    EXPECT_EQ(origin.x, 269);
-    EXPECT_EQ(origin.y, 486);
-    RECT close{};
-    GetWindowRect(zorvel.control(kCmdClose), &close);
-    MapWindowPoints(nullptr, zorvel.window(), reinterpret_cast<POINT*>(&close), 2);
-    EXPECT_EQ(close.left, 72);
-    EXPECT_EQ(close.top, 252);
-    EXPECT_EQ(close.right - close.left, 326);
-    EXPECT_EQ(close.bottom - close.top, 62);
+    // Twips times 144 / 1440, rounded: 4680 x 3375 at (2685, 4860); cmdClose 3255 x 615 at
+    // (720, 2520). This process read 96 when it started; only Zorvel sees 144.
+    EXPECT_EQ(clientArea(zorvel.window()), (Box{269, 486, 468, 338}));
+    const RECT close = placeOf(zorvel.control(kCmdClose));
+    EXPECT_EQ((Box{close.left, close.top, close.right - close.left, close.bottom - close.top}),
+              (Box{72, 252, 326, 62}));
 }
 
 TEST_F(MainWindowTest, EscapeFromAnyControlEndsTheProgram) {

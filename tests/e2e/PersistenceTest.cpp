@@ -18,24 +18,6 @@ const char kTemplate[] =
     " \r\n[FERESTRE_DE_INCHIS]\r\n;;;; Caption-ul ferestrelor care trebuie inchise automat "
     ";;;;\r\n \r\n";
 
-// Every line of `expected` is in the file, in this order (Wine drops the blank-space lines of
-// the template when it rewrites the file; the comments and the keys stay).
-bool holdsInOrder(const Lines& file, const Lines& expected) {
-    auto at = file.begin();
-    for (const std::string& line : expected) {
-        at = std::find(at, file.end(), line);
-        if (at == file.end()) {
-            return false;
-        }
-        ++at;
-    }
-    return true;
-}
-
-bool hasLine(const Lines& file, const std::string& line) {
-    return std::find(file.begin(), file.end(), line) != file.end();
-}
-
 TEST(PersistenceTest, FirstStartCreatesTheTemplateAndStartsWithoutSweeps) {
     Zorvel zorvel;
     ASSERT_NE(zorvel.window(), nullptr);
@@ -171,12 +153,7 @@ TEST(PersistenceTest, ASecondStartWarnsAndBringsTheRunningCopyBack) {
     Process second(zorvel.dir().file(L"Zorvel.exe"), L"", zorvel.dir().path());
     HWND warning = second.waitForWindow("Atentie");
     ASSERT_NE(warning, nullptr);
-    bool worded = false;
-    for (HWND child = GetWindow(warning, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        worded = worded || windowText(child) == "Deja programul a fost lansat !";
-    }
-    EXPECT_TRUE(worded);
+    EXPECT_TRUE(showsText(warning, "Deja programul a fost lansat !"));
     SendNotifyMessageW(GetDlgItem(warning, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(second.waitForExit());
     EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));

@@ -165,8 +165,7 @@ TEST_F(ResidenceTest, TheTrayMenuExitEndsSavesAndRemovesTheIcon) {
     EXPECT_EQ(taskbar.icons(), 0);
     EXPECT_EQ(taskbar.count(NIM_DELETE), 1);
     const Lines saved = settingsLines(zorvel.settingsFile());
-    EXPECT_NE(std::find(saved.begin(), saved.end(), "Caption1=Pastrat"), saved.end());
-    EXPECT_NE(std::find(saved.begin(), saved.end(), "Nr_ferestre=1"), saved.end());
+    EXPECT_TRUE(holdsInOrder(saved, {"Nr_ferestre=1", "Caption1=Pastrat"}));
 }
 
 TEST_F(ResidenceTest, TheTrayMenuOpenShowsTheWindow) {
@@ -187,7 +186,7 @@ TEST_F(ResidenceTest, EscapeEndsTheProgramAndSaves) {
     input::press(VK_ESCAPE);
     ASSERT_TRUE(zorvel.process().waitForExit());
     const Lines saved = settingsLines(zorvel.settingsFile());
-    EXPECT_NE(std::find(saved.begin(), saved.end(), "Caption1=Prin Esc"), saved.end());
+    EXPECT_TRUE(hasLine(saved, "Caption1=Prin Esc"));
     EXPECT_EQ(taskbar.count(NIM_ADD), 0);
 }
 

@@ -82,7 +82,7 @@ bool demo(Zorvel& zorvel, const std::wstring& dir) {
     }
     zorvel.setText(kTxtTimp, "1");
     const bool closed = waitUntil([&] { return !IsWindow(ad); });
-    return closed && snap(around(zorvel.window(), zorvel.window()), dir + L"\\demo-4-closed.bmp");
+    return closed && snap(frameOf(zorvel.window()), dir + L"\\demo-4-closed.bmp");
 }
 
 }  // namespace

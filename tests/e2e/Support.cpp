@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -135,6 +136,55 @@ ScreenPixels screenPixels(const RECT& area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return pixels;
+}
+
+bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool holdsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& expected) {
+    auto at = lines.begin();
+    for (const std::string& line : expected) {
+        at = std::find(at, lines.end(), line);
+        if (at == lines.end()) {
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}
+
+bool showsText(HWND dialog, const std::string& text) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (windowText(child) == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+RegistryValue::RegistryValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type,
+                             const void* data, DWORD size)
+    : name_(name) {
+    RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+    DWORD oldSize = 0;
+    had_ = RegQueryValueExW(key_, name, nullptr, &oldType_, nullptr, &oldSize) == ERROR_SUCCESS;
+    old_.resize(oldSize);
+    if (had_) {
+        RegQueryValueExW(key_, name, nullptr, &oldType_, old_.data(), &oldSize);
+    }
+    RegSetValueExW(key_, name, 0, type, static_cast<const BYTE*>(data), size);
+}
+
+RegistryValue::~RegistryValue() {
+    if (had_) {
+        RegSetValueExW(key_, name_.c_str(), 0, oldType_, old_.data(),
+                       static_cast<DWORD>(old_.size()));
+    } else {
+        RegDeleteValueW(key_, name_.c_str());
+    }
+    RegCloseKey(key_);
 }
 
 ScreenPixels settledPixels(const RECT& area) {

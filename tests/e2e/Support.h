@@ -23,6 +23,29 @@ std::string readFile(const std::wstring& path);
 bool writeFile(const std::wstring& path, const std::string& bytes);
 // The lines of a settings file, CR LF split, in UTF-8 whether it is ANSI or UTF-16.
 std::vector<std::string> settingsLines(const std::wstring& path);
+bool hasLine(const std::vector<std::string>& lines, const std::string& line);
+// Every line of `expected` is there, in this order, with any others between (Wine drops the
+// single-space lines of the template when it rewrites the file; comments and keys stay).
+bool holdsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& expected);
+// Whether a dialog box shows this text in one of its controls.
+bool showsText(HWND dialog, const std::string& text);
+
+// One registry value set for a test and put back as it was when this goes away.
+class RegistryValue {
+  public:
+    RegistryValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, const void* data,
+                  DWORD size);
+    ~RegistryValue();
+    RegistryValue(const RegistryValue&) = delete;
+    RegistryValue& operator=(const RegistryValue&) = delete;
+
+  private:
+    HKEY key_ = nullptr;
+    std::wstring name_;
+    bool had_ = false;
+    DWORD oldType_ = 0;
+    std::vector<BYTE> old_;
+};
 
 // The pixels of a part of the screen, bottom-up rows of 24-bit colour, as a window shows them.
 struct ScreenPixels {

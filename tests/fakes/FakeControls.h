@@ -60,8 +60,6 @@ class FakeButton : public Button {
 
 class FakeLabel : public Label {
   public:
-    double fontPoints() const override { return points; }
-    bool bold() const override { return isBold; }
     void setFont(double size, bool makeBold) override;
 
     double points = 9.75;

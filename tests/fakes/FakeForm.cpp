@@ -25,7 +25,6 @@ Answer FakeForm::askYesNo(const std::string& text, const std::string& title) {
 }
 
 void FakeForm::unload() {
-    ++unloads;
     events.push_back("unload");
     if (onUnload) {
         onUnload();

@@ -31,7 +31,6 @@ class FakeForm : public Form {
     PointerStyle pointer = PointerStyle::Default;
     int pointerLoads = 0;
     int menuPopups = 0;
-    int unloads = 0;
     std::vector<bool> topmostCalls;
     std::vector<std::string> events;  // show, hide, unload in order
 

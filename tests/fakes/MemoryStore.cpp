@@ -212,7 +212,6 @@ void MemoryStore::write(const std::string& section, const std::string& key,
 }
 
 void MemoryStore::prepareFor(const std::string& text) {
-    prepared.push_back(text);
     if (!unicode_ && !fitsAnsi(text) && canHaveFile()) {
         unicode_ = true;
     }

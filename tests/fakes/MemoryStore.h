@@ -43,7 +43,6 @@ class MemoryStore : public SettingsStore {
         bool operator==(const Write&) const = default;
     };
     std::vector<Write> writes;
-    std::vector<std::string> prepared;
     // No file can be created here (an existing one can still be written).
     bool directoryReadOnly = false;
 

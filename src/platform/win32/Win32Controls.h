@@ -68,8 +68,6 @@ class Win32Label : public Label {
     ~Win32Label() override;
     Win32Label(const Win32Label&) = delete;
     Win32Label& operator=(const Win32Label&) = delete;
-    double fontPoints() const override { return points_; }
-    bool bold() const override { return bold_; }
     void setFont(double points, bool bold) override;
     // Re-creates the font for a new resolution, keeping its size in points.
     void rescale();
