@@ -66,8 +66,9 @@ bool demo(Zorvel& zorvel, const std::wstring& dir) {
     if (ad == nullptr || !snap(frameOf(zorvel.window()), dir + L"\\demo-1-main.bmp")) {
         return false;
     }
-    input::click(input::centreOf(zorvel.control(kChkMarcaj)));
-    waitUntil([&] { return zorvel.checked(kChkMarcaj); });
+    if (!zorvel.tickByMouse(kChkMarcaj)) {
+        return false;
+    }
     RECT title{};
     GetWindowRect(ad, &title);
     input::moveTo(POINT{(title.left + title.right) / 2, title.top + 8});

@@ -241,6 +241,11 @@ Process& Process::operator=(Process&& other) noexcept {
     return *this;
 }
 
+bool Process::waitForIdle(std::chrono::milliseconds deadline) const {
+    return info_.hProcess != nullptr &&
+           WaitForInputIdle(info_.hProcess, static_cast<DWORD>(deadline.count())) == 0;
+}
+
 bool Process::running() const {
     return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
@@ -383,6 +388,22 @@ bool Zorvel::activate() const {
     return waitUntil([&] { return GetForegroundWindow() == window_; });
 }
 
+bool Zorvel::tickByMouse(int id) const {
+    // Zorvel is brought to the front first so the click does not also change the foreground:
+    // under Wine a focus change still settling can cancel the button's press half-way, and the
+    // click is then lost. A lost click leaves the box as it was, so it is given again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!activate()) {
+            continue;
+        }
+        input::click(input::centreOf(control(id)));
+        if (waitUntil([&] { return checked(id); }, 3s)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 HWND Zorvel::waitForMessageBox() const {
     return process_.waitForWindow("Atentie");
 }
@@ -462,7 +483,11 @@ Process openTargets(const std::vector<std::wstring>& requests) {
     for (const std::wstring& request : requests) {
         arguments += L"\"" + request + L"\" ";
     }
-    return Process(besideDriver(L"zorvel_helper.exe"), arguments);
+    Process helper(besideDriver(L"zorvel_helper.exe"), arguments);
+    // Its windows are created, shown and activated before it first waits for input; a test
+    // that starts clicking earlier races the helper for the foreground.
+    helper.waitForIdle();
+    return helper;
 }
 
 }  // namespace zorvel::e2e

@@ -83,6 +83,8 @@ class Process {
     Process& operator=(Process&& other) noexcept;
     DWORD id() const { return info_.dwProcessId; }
     bool running() const;
+    // Waits until the process has done its start-up work and waits for input.
+    bool waitForIdle(std::chrono::milliseconds deadline = 10s) const;
     bool waitForExit(std::chrono::milliseconds deadline = 10s) const;
     // Top-level windows of this process with this title (all of them when empty).
     std::vector<HWND> windows(const std::string& title = {}, bool visibleOnly = false) const;
@@ -125,6 +127,8 @@ class Zorvel {
     bool waitForFocus(int id) const;
     // Brings Zorvel to the foreground so that real keyboard input reaches it.
     bool activate() const;
+    // Ticks a check box with a real mouse click, as a user would; false if it stays unticked.
+    bool tickByMouse(int id) const;
     // The message box Zorvel opened, titled "Atentie".
     HWND waitForMessageBox() const;
 

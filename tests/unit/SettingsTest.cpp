@@ -246,8 +246,7 @@ TEST(SettingsTest, ALineBreakInATitleCannotWriteLinesOfItsOwn) {
     }
     Start next(store);
     EXPECT_EQ(next.tmrVerifica.milliseconds, 10000);
-    EXPECT_EQ(next.lstCaption.items,
-              Items{"Reclama  [OPTIUNI]  Interval_de_timp=0 Nr_ferestre=9"});
+    EXPECT_EQ(next.lstCaption.items, Items{"Reclama  [OPTIUNI]  Interval_de_timp=0 Nr_ferestre=9"});
 }
 
 TEST(SettingsTest, SaveRemovesNothingAndKeepsEveryOtherLine) {

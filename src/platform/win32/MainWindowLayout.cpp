@@ -3,7 +3,6 @@
 
 #include <commctrl.h>
 
-
 #include "app/Texts.h"
 #include "platform/win32/Text.h"
 
