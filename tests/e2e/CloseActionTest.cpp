@@ -99,6 +99,7 @@ TEST_F(CloseActionTest, ARealNotepadClosesFromItsExactCaption) {
     wchar_t system[MAX_PATH]{};
     GetSystemDirectoryW(system, MAX_PATH);
     Process notepad(std::wstring(system) + L"\\notepad.exe", L"");
+    ASSERT_TRUE(notepad.waitForIdle());
     HWND window = nullptr;
     ASSERT_TRUE(waitUntil([&] {
         auto all = notepad.windows({}, true);

@@ -384,8 +384,19 @@ bool Zorvel::waitForFocus(int id) const {
 }
 
 bool Zorvel::activate() const {
-    SetForegroundWindow(window_);
-    return waitUntil([&] { return GetForegroundWindow() == window_; });
+    // Asked again now and then: under Wine a focus change still settling from an earlier
+    // window can hand the foreground to the desktop after the request was granted.
+    auto asked = std::chrono::steady_clock::now() - 1h;
+    return waitUntil([&] {
+        if (GetForegroundWindow() == window_) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() - asked > 250ms) {
+            SetForegroundWindow(window_);
+            asked = std::chrono::steady_clock::now();
+        }
+        return false;
+    });
 }
 
 bool Zorvel::tickByMouse(int id) const {

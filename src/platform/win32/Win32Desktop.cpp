@@ -21,6 +21,7 @@ WindowId id(HWND window) {
 }
 
 constexpr ULONGLONG kActivationGraceMs = 1000;
+constexpr ULONGLONG kActivationRetryMs = 250;
 
 INPUT key(WORD virtualKey, bool up) {
     INPUT input{};
@@ -137,9 +138,16 @@ void Win32Desktop::activate(WindowId window) {
     }
     // Another program's window becomes the foreground window only once its own thread has
     // taken the activation; until then the foreground is whatever that thread had active.
-    const ULONGLONG deadline = GetTickCount64() + kActivationGraceMs;
+    // A focus change still settling can take the activation away again (under Wine it then
+    // falls to the desktop), so it is asked for once more while the grace lasts.
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG lastAsked = start;
     while (GetForegroundWindow() != hwnd(window) && IsWindow(hwnd(window)) &&
-           GetTickCount64() < deadline) {
+           GetTickCount64() < start + kActivationGraceMs) {
+        if (GetTickCount64() >= lastAsked + kActivationRetryMs) {
+            SetForegroundWindow(hwnd(window));
+            lastAsked = GetTickCount64();
+        }
         // Messages other threads send us meanwhile are answered, so that none of them waits
         // on us; posted ones, the timer's among them, wait for the message loop.
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
