@@ -22,7 +22,7 @@ class PickerTest : public ::testing::Test {
         return info.hwndCapture;
     }
 
-    // Mouse capture routes input only while Zorvel is in front, which the real click ensures.
+    // Mouse capture routes input only while Zorvel is in front, where tickByMouse puts it.
     void arm() {
         ASSERT_TRUE(zorvel.tickByMouse(kChkMarcaj));
         ASSERT_TRUE(waitUntil([&] { return capture() == zorvel.window(); }));
