@@ -1,86 +1,89 @@
-// Times one tick of the sweep over 1,000 captions against 300 real top-level windows: the
-// naive sweep (one title search per entry) beside ours (one snapshot per tick).
+// Times one tick of the sweep over 1,000 captions in a real sorted list box against 300
+// visible top-level windows of another process, as Zorvel.exe meets them: the naive sweep
+// (the selection walked through the list, one title search per entry), the earlier one (the
+// selection walked, one title snapshot per tick) and ours (the entries read, the selection
+// set once, one snapshot per tick).
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "closer/CloseAction.h"
+#include "closer/CloseEngine.h"
+#include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
+#include "closer/TitleIndex.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Desktop.h"
 
 namespace {
 
 constexpr int kWindows = 300;
 constexpr int kCaptions = 1000;
-constexpr int kDefaultTicks = 20;
-constexpr size_t kLongTitle = 600;
+constexpr int kDefaultTicks = 10;
+constexpr wchar_t kOwnerArgument[] = L"--own-windows";
 
-// The caption list without a control around it: the measure is the look-up, not drawing.
-class PlainList : public zorvel::ListBox {
-  public:
-    int count() const override { return static_cast<int>(items_.size()); }
-    std::string item(int index) const override { return items_[static_cast<size_t>(index)]; }
-    int selectedIndex() const override { return selected_; }
-    void select(int index) override { selected_ = index; }
-    void add(const std::string& text) override { items_.push_back(text); }
-    void removeAt(int index) override { items_.erase(items_.begin() + index); }
-    void clear() override { items_.clear(); }
-
-  private:
-    std::vector<std::string> items_;
-    int selected_ = -1;
-};
-
-std::string numbered(const char* prefix, int n) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%s %04d", prefix, n);
+std::wstring numbered(const wchar_t* prefix, int n) {
+    wchar_t text[64];
+    std::swprintf(text, 64, L"%ls %04d", prefix, n);
     return text;
 }
 
-std::vector<HWND> openWindows(const std::vector<std::string>& titles) {
+std::string ascii(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// The windows' owner: another process, as the programs whose windows Zorvel closes are.
+int ownWindows() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"ZorvelBenchWindow";
     RegisterClassW(&windowClass);
-    std::vector<HWND> windows;
-    for (const std::string& title : titles) {
-        const std::wstring wide(title.begin(), title.end());  // ASCII titles only
-        windows.push_back(CreateWindowExW(0, windowClass.lpszClassName, wide.c_str(),
-                                          WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 160, 90, nullptr,
-                                          nullptr, windowClass.hInstance, nullptr));
+    for (int i = 0; i < kWindows; ++i) {
+        CreateWindowExW(0, windowClass.lpszClassName, numbered(L"Fereastra de proba", i).c_str(),
+                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 160, 90, nullptr, nullptr,
+                        windowClass.hInstance, nullptr);
     }
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         DispatchMessageW(&message);
     }
-    return windows;
+    return 0;
 }
 
-// Both look-ups must name the same windows, a title longer than 511 units included, or
-// the timings compare different work.
-bool lookupsAgree(zorvel::Desktop& desktop, const std::vector<std::string>& titles) {
-    const auto snapshot = desktop.snapshot();
-    for (const std::string& title : titles) {
-        const std::vector<zorvel::WindowId> listed = snapshot->windowsTitled(title);
-        const zorvel::WindowId found = desktop.findVisibleTopLevel(title);
-        if (found == 0 || listed.empty() || listed.front() != found) {
-            std::fprintf(stderr, "look-ups disagree on \"%.40s...\"\n", title.c_str());
-            return false;
-        }
+PROCESS_INFORMATION startOwner() {
+    wchar_t self[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" " + kOwnerArgument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &process);
+    return process;
+}
+
+bool waitForWindows() {
+    const std::wstring last = numbered(L"Fereastra de proba", kWindows - 1);
+    for (int i = 0; i < 1000 && FindWindowW(nullptr, last.c_str()) == nullptr; ++i) {
+        Sleep(20);
     }
-    const std::string cut = titles.back().substr(0, 511);
-    if (!snapshot->windowsTitled(cut).empty() || desktop.findVisibleTopLevel(cut) != 0) {
-        std::fprintf(stderr, "a cut long title matched\n");
-        return false;
-    }
-    return true;
+    return FindWindowW(nullptr, last.c_str()) != nullptr;
+}
+
+// The list box as Zorvel shows it: sorted, visible, a few rows high, in a window of ours.
+HWND makeListBox() {
+    HWND frame = CreateWindowExW(0, L"STATIC", L"Zorvel bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 400, 400, 340, 200, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, 8, 8, 297,
+                           69, frame, nullptr, nullptr, nullptr);
 }
 
 double millisecondsOf(const std::function<void()>& tick) {
@@ -91,6 +94,10 @@ double millisecondsOf(const std::function<void()>& tick) {
     QueryPerformanceCounter(&start);
     tick();
     QueryPerformanceCounter(&end);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
            static_cast<double>(frequency.QuadPart);
 }
@@ -103,58 +110,69 @@ double median(std::vector<double> values) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const int ticks = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultTicks;
-
-    std::vector<std::string> titles;
-    for (int i = 0; i < kWindows - 1; ++i) {
-        titles.push_back(numbered("Fereastra de proba", i));
+int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && std::wstring(argv[1]) == kOwnerArgument) {
+        return ownWindows();
     }
-    titles.push_back(std::string(kLongTitle, 'L'));
-    const std::vector<HWND> windows = openWindows(titles);
-    if (std::count(windows.begin(), windows.end(), nullptr) != 0) {
-        std::fprintf(stderr, "could not open %d windows\n", kWindows);
+    const int ticks = argc > 1 ? std::max(1, _wtoi(argv[1])) : kDefaultTicks;
+    PROCESS_INFORMATION owner = startOwner();
+    if (owner.hProcess == nullptr || !waitForWindows()) {
+        std::fprintf(stderr, "the window owner did not open its %d windows\n", kWindows);
         return 1;
     }
 
     zorvel::win32::Win32Desktop desktop;
-    if (!lookupsAgree(desktop, titles)) {
-        return 2;
-    }
-
-    // No caption matches a window: the tick is all look-up and nothing gets closed.
-    PlainList list;
+    zorvel::win32::Win32Clock clock;
+    zorvel::win32::Win32ListBox box(makeListBox());
+    zorvel::win32::Win32Timer pulse(nullptr, 0, 0);
+    zorvel::ListedCaptions list(box, desktop);
+    // No caption matches a window: the tick is all reading and nothing gets closed.
     for (int i = 0; i < kCaptions; ++i) {
-        list.add(numbered("Reclama inexistenta", i));
+        list.add(ascii(numbered(L"Reclama inexistenta", i)));
     }
-    zorvel::CloseAction closer(list, desktop);
+    zorvel::CloseEngine engine(desktop, clock, pulse);
+    zorvel::CloseAction closer(list, desktop, engine);
     zorvel::Sweep sweep(list, closer, desktop);
     const auto naiveTick = [&] {
         for (int i = list.count() - 1; i >= 0; --i) {
             list.select(i);
-            closer.lstCaption_DblClick();
+            FindWindowExW(nullptr, nullptr, nullptr,
+                          std::wstring(numbered(L"Reclama inexistenta", i)).c_str());
+        }
+    };
+    const auto walkedTick = [&] {
+        const zorvel::TitleIndex titles(desktop);
+        for (int i = list.count() - 1; i >= 0; --i) {
+            list.select(i);
+            closer.close(list.item(i), titles);
         }
     };
     const auto ourTick = [&] { sweep.tmrVerifica_Timer(); };
 
-    naiveTick();  // warm-up, not counted
-    ourTick();
     std::vector<double> naive;
+    std::vector<double> walked;
     std::vector<double> ours;
-    for (int i = 0; i < ticks; ++i) {  // interleaved, so both meet the same conditions
+    ourTick();                         // warm-up, not counted
+    for (int i = 0; i < ticks; ++i) {  // interleaved, so all meet the same conditions
         naive.push_back(millisecondsOf(naiveTick));
+        walked.push_back(millisecondsOf(walkedTick));
         ours.push_back(millisecondsOf(ourTick));
     }
-
-    const double naiveMs = median(naive);
-    const double ourMs = median(ours);
-    std::printf("%d captions, %d windows, median of %d ticks\n", kCaptions, kWindows, ticks);
-    std::printf("%-28s %12s\n", "sweep", "ms per tick");
-    std::printf("%-28s %12.2f\n", "naive (search per entry)", naiveMs);
-    std::printf("%-28s %12.2f\n", "ours (snapshot per tick)", ourMs);
-    std::printf("%-28s %11.1fx\n", "speed-up", naiveMs / ourMs);
-    for (HWND window : windows) {
-        DestroyWindow(window);
+    std::vector<double> snapshots;
+    for (int i = 0; i < ticks; ++i) {
+        snapshots.push_back(millisecondsOf([&] { zorvel::TitleIndex titles(desktop); }));
     }
+
+    std::printf("%d captions in a real list box, %d windows of another process, median of %d\n",
+                kCaptions, kWindows, ticks);
+    std::printf("%-44s %12s\n", "sweep", "ms per tick");
+    std::printf("%-44s %12.2f\n", "naive (selection walked, search per entry)", median(naive));
+    std::printf("%-44s %12.2f\n", "earlier (selection walked, one snapshot)", median(walked));
+    std::printf("%-44s %12.2f\n", "ours (entries read, selection set once)", median(ours));
+    std::printf("%-44s %12.2f\n", "of which the title snapshot", median(snapshots));
+    std::printf("%-44s %11.1fx\n", "speed-up over naive", median(naive) / median(ours));
+    TerminateProcess(owner.hProcess, 0);
+    CloseHandle(owner.hProcess);
+    CloseHandle(owner.hThread);
     return 0;
 }

@@ -4,13 +4,18 @@ namespace zorvel {
 
 frmZorvel::frmZorvel(const FormControls& c, const Services& s)
     : s_(s),
-      editor_(c.lstCaption, c.txtCaption, s.form),
-      closer_(c.lstCaption, s.desktop),
-      sweep_(c.lstCaption, closer_, s.desktop),
+      tmrVerifica_(c.tmrVerifica),
+      tmrRecheck_(c.tmrRecheck),
+      captions_(c.lstCaption, s.desktop),
+      engine_(s.desktop, s.clock, c.tmrRecheck),
+      watcher_(captions_, s.desktop, engine_, s.clock, c.tmrRecheck, s.watch),
+      editor_(captions_, c.txtCaption, s.form),
+      closer_(captions_, s.desktop, engine_),
+      sweep_(captions_, closer_, s.desktop),
       intervalBox_(c.txtTimp, c.tmrVerifica),
-      settings_(s.settings, c.lstCaption, c.txtTimp, c.tmrVerifica),
+      settings_(s.settings, captions_, c.txtTimp, c.tmrVerifica),
       tray_(s.form, s.shell),
-      picker_(c.chkMarcaj, c.cmdClose, c.lstCaption, s.form, s.desktop),
+      picker_(c.chkMarcaj, c.cmdClose, captions_, s.form, s.desktop),
       onTop_(c.chkOnTop, c.cmdClose, s.form),
       link_(c.Label2, s.form, s.shell) {}
 
@@ -23,6 +28,24 @@ void frmZorvel::Form_Load() {
     }
     s_.form.setTopmost(true);
     settings_.load();
+    followInterval();
+}
+
+void frmZorvel::txtTimp_Change() {
+    intervalBox_.txtTimp_Change();
+    followInterval();
+}
+
+void frmZorvel::followInterval() {
+    watcher_.setEnabled(tmrVerifica_.interval() > 0);
+}
+
+void frmZorvel::tmrRecheck_Timer() {
+    engine_.tick();
+    watcher_.tick();
+    if (!engine_.busy() && !watcher_.busy()) {
+        tmrRecheck_.setInterval(0);
+    }
 }
 
 bool frmZorvel::Form_Unload() {

@@ -4,9 +4,13 @@
 #include "captions/ListEditor.h"
 #include "captions/WindowPicker.h"
 #include "closer/CloseAction.h"
+#include "closer/CloseEngine.h"
+#include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
+#include "closer/Watcher.h"
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
+#include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Form.h"
@@ -14,6 +18,7 @@
 #include "platform/Instance.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/WindowWatch.h"
 #include "settings/Settings.h"
 
 namespace zorvel {
@@ -28,6 +33,8 @@ struct FormControls {
     Button& cmdClose;
     Label& Label2;
     Timer& tmrVerifica;
+    // Runs only while a close waits for its window or new windows are being watched.
+    Timer& tmrRecheck;
 };
 
 // The platform services the program uses besides its own controls.
@@ -37,6 +44,8 @@ struct Services {
     Shell& shell;
     SettingsStore& settings;
     Instance& instance;
+    Clock& clock;
+    WindowWatch& watch;
 };
 
 // The main window's behaviour: routes each event to the unit that owns it.
@@ -59,8 +68,9 @@ class frmZorvel : public FormEvents {
     void cmdClose_Click() override { closer_.cmdClose_Click(); }
     void chkMarcaj_Click() override { picker_.chkMarcaj_Click(); }
     void chkOnTop_Click() override { onTop_.chkOnTop_Click(); }
-    void txtTimp_Change() override { intervalBox_.txtTimp_Change(); }
+    void txtTimp_Change() override;
     void tmrVerifica_Timer() override { sweep_.tmrVerifica_Timer(); }
+    void tmrRecheck_Timer() override;
     void Label2_Click() override { link_.Label2_Click(); }
     void Label2_MouseMove() override { link_.Label2_MouseMove(); }
     void resettingControl_MouseMove() override { link_.hoverReset(); }
@@ -74,7 +84,15 @@ class frmZorvel : public FormEvents {
   private:
     void requestExit();
 
+    // Automatic closing, the instant one included, runs while the interval is not 0.
+    void followInterval();
+
     Services s_;
+    Timer& tmrVerifica_;
+    Timer& tmrRecheck_;
+    ListedCaptions captions_;
+    CloseEngine engine_;
+    Watcher watcher_;
     ListEditor editor_;
     CloseAction closer_;
     Sweep sweep_;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/Controls.h"
+#include "closer/CloseEngine.h"
+#include "closer/ListedCaptions.h"
+#include "closer/TitleIndex.h"
 #include "platform/Desktop.h"
 
 namespace zorvel {
@@ -8,21 +10,19 @@ namespace zorvel {
 // Closes the window titled like the selected caption by sending it Alt+F4.
 class CloseAction {
   public:
-    CloseAction(ListBox& lstCaption, Desktop& desktop)
-        : lstCaption_(lstCaption), desktop_(desktop) {}
+    CloseAction(ListedCaptions& lstCaption, Desktop& desktop, CloseEngine& engine)
+        : lstCaption_(lstCaption), desktop_(desktop), engine_(engine) {}
 
     void lstCaption_DblClick();
     void cmdClose_Click();
-    // The close action with the windows of `titles` as a first look-up: a caption that no
-    // window there bears is passed over without asking the desktop. Null asks every time.
-    void closeSelected(const WindowSnapshot* titles);
-
-    WindowId hwndFound() const { return hwndFound_; }
+    // The close action on `caption` with the windows of `titles`; the close itself completes
+    // later, once the window is in front.
+    void close(const std::string& caption, const TitleIndex& titles);
 
   private:
-    ListBox& lstCaption_;
+    ListedCaptions& lstCaption_;
     Desktop& desktop_;
-    WindowId hwndFound_ = 0;
+    CloseEngine& engine_;
 };
 
 }  // namespace zorvel

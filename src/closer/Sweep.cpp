@@ -1,9 +1,9 @@
 #include "closer/Sweep.h"
 
-#include <memory>
 #include <optional>
 
 #include "closer/Interval.h"
+#include "closer/TitleIndex.h"
 
 namespace zorvel {
 
@@ -12,12 +12,14 @@ void Sweep::tmrVerifica_Timer() {
     if (count == 0) {
         return;
     }
-    // One reading of the desktop's titles serves every entry of this tick.
-    const std::unique_ptr<WindowSnapshot> titles = desktop_.snapshot();
+    // One reading of the desktop's titles serves every entry of this tick. The entries are
+    // read without moving the visible selection through them: a list box that scrolls and
+    // repaints for each of a thousand entries keeps the window from answering for seconds.
+    const TitleIndex titles(desktop_);
     for (int i = count - 1; i >= 0; --i) {
-        lstCaption_.select(i);
-        closer_.closeSelected(titles.get());
+        closer_.close(lstCaption_.item(i), titles);
     }
+    lstCaption_.select(0);
 }
 
 void IntervalBox::txtTimp_Change() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,31 +7,42 @@
 
 namespace zorvel {
 
-// The titles of the visible top-level windows, read once, for looking many captions up.
-class WindowSnapshot {
-  public:
-    virtual ~WindowSnapshot() = default;
-    // Every window whose whole title equals `title` as the platform compares titles (case
-    // ignored), in stacking order, topmost first.
-    virtual std::vector<WindowId> windowsTitled(const std::string& title) const = 0;
+// A visible top-level window and its whole title.
+struct TopWindow {
+    WindowId id = 0;
+    std::string title;
 };
 
 // The other windows of the desktop.
 class Desktop {
   public:
     virtual ~Desktop() = default;
-    // The first visible top-level window, in stacking order, whose whole title equals
-    // `title` by the platform's title comparison (case ignored); 0 when there is none.
-    virtual WindowId findVisibleTopLevel(const std::string& title) = 0;
-    virtual std::unique_ptr<WindowSnapshot> snapshot() = 0;
+    // The visible top-level windows, in stacking order, topmost first.
+    virtual std::vector<TopWindow> topLevelWindows() = 0;
+    // Two titles are the same window title when their keys are equal: the platform's own
+    // comparison, which ignores case.
+    virtual std::string titleKey(const std::string& title) = 0;
+    // The whole title, read without sending the window a message; empty when it has none.
+    virtual std::string wholeTitle(WindowId window) = 0;
+    // False too for a window that no longer exists.
     virtual bool isVisible(WindowId window) = 0;
-    virtual void activate(WindowId window) = 0;
+    // Whether the window belongs to this process.
+    virtual bool isOurs(WindowId window) = 0;
+    // Whether the window's process runs at a higher integrity level than ours (input to it
+    // would be dropped); a process that cannot be asked counts as higher.
+    virtual bool runsAboveUs(WindowId window) = 0;
+    // Asks for the window to be brought to the front; it may get there later, or never.
+    virtual void requestForeground(WindowId window) = 0;
     virtual WindowId foreground() = 0;
-    // Sends Alt+F4 without waiting, only if `target` is the foreground window at that moment.
+    // Whether two windows belong to one thread (one program's user interface).
+    virtual bool sameThread(WindowId a, WindowId b) = 0;
+    // Alt+F4 addressed to the window itself, as its own key messages, without waiting; it
+    // cannot reach any other window. False when the window is gone or hidden.
     virtual bool sendCloseChord(WindowId target) = 0;
     virtual WindowId windowFromPoint(Point screen) = 0;
     virtual WindowId parent(WindowId window) = 0;
-    // The title, cut to `maxChars` UTF-16 units; empty when there is none or it cannot be read.
+    // The title, cut to `maxChars` UTF-16 units without splitting a character; empty when
+    // there is none or it cannot be read.
     virtual std::string title(WindowId window, int maxChars) = 0;
 };
 

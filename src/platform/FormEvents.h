@@ -25,6 +25,7 @@ class FormEvents {
     virtual void chkOnTop_Click() = 0;
     virtual void txtTimp_Change() = 0;
     virtual void tmrVerifica_Timer() = 0;
+    virtual void tmrRecheck_Timer() = 0;
     virtual void Label2_Click() = 0;
     virtual void Label2_MouseMove() = 0;
     // chkMarcaj, cmdClose and cmdExit share the label's hover reset.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "Support.h"
 #include "platform/win32/ControlIds.h"
 
@@ -110,6 +112,65 @@ TEST_F(CloseActionTest, ARealNotepadClosesFromItsExactCaption) {
     zorvel.select(0);
     zorvel.click(kCmdClose);
     EXPECT_TRUE(notepad.waitForExit());
+}
+
+// The found window's program does something when it is brought to the front; Alt+F4 must
+// still reach nothing but the found window.
+class CloseActionChordTest : public CloseActionTest {
+  protected:
+    static constexpr int kRuns = 50;
+};
+
+TEST_F(CloseActionChordTest, NeverReachesTheWindowBehindOneThatHidesOnActivation) {
+    Process targets = openTargets({L"hiding:Reclama|Alta fereastra", L"top:Marcaj"});
+    HWND other = targets.waitForWindow("Alta fereastra");
+    ASSERT_NE(other, nullptr);
+    zorvel.add("Marcaj");
+    zorvel.add("Reclama");
+    zorvel.select(1);
+    for (int run = 0; run < kRuns; ++run) {
+        // Shown again, but not in front: the close action has to bring it there. A chord
+        // that reached it while it was still showing closed it, and it came back anew.
+        HWND ad = nullptr;
+        ASSERT_TRUE(waitUntil([&] {
+            auto all = targets.windows("Reclama");
+            ad = all.empty() ? nullptr : all.front();
+            if (ad != nullptr && !IsWindowVisible(ad)) {
+                ShowWindow(ad, SW_SHOWNA);
+            }
+            return ad != nullptr && zorvel.activate() && IsWindowVisible(ad);
+        })) << "run "
+            << run;
+        zorvel.click(kCmdClose);
+        ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(ad); })) << "run " << run;
+    }
+    // Closes run one at a time: once the marker is gone, every earlier one is over.
+    HWND marker = targets.waitForWindow("Marcaj");
+    zorvel.select(0);
+    zorvel.click(kCmdClose);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(marker); }));
+    EXPECT_TRUE(IsWindow(other));
+}
+
+TEST_F(CloseActionChordTest, NeverReachesAWindowOpenedOnActivationAndStillClosesItsOwn) {
+    Process targets = openTargets({L"opening:Reclama"});
+    zorvel.add("Reclama");
+    zorvel.select(0);
+    std::set<HWND> opened;
+    for (int run = 0; run < kRuns; ++run) {
+        HWND ad = targets.waitForWindow("Reclama");
+        ASSERT_NE(ad, nullptr);
+        ASSERT_TRUE(zorvel.activate());  // so that the close action has to activate it
+        zorvel.click(kCmdClose);
+        ASSERT_TRUE(waitUntil([&] { return !IsWindow(ad); })) << "run " << run;
+        for (HWND window : targets.windows("Deschisa la activare")) {
+            opened.insert(window);
+        }
+    }
+    EXPECT_FALSE(opened.empty());
+    for (HWND window : opened) {
+        EXPECT_TRUE(IsWindow(window));
+    }
 }
 
 }  // namespace

@@ -3,17 +3,63 @@
 //   hidden:TITLE    a hidden top-level window
 //   nested:TITLE    a top-level window with a panel holding a button
 //   owned:OWNER|POPUP  a top-level window and a pop-up window it owns
+//   late:TITLE      a visible window that gets its title 100 ms after it is created
+//   hiding:TITLE|OTHER  OTHER, then TITLE, which hides itself whenever it is activated
+//   opening:TITLE   a window that opens another one whenever it is activated
+// (hiding and opening windows come back anew when they are closed)
 //   report:PATH ADDRESS  (alone) stands in for the browser, see report()
 // It ends when every visible window it opened is gone; with none, the test ends it.
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 
 namespace {
 
 int openWindows = 0;
 
+enum class Behaviour { Plain, Hiding, Opening };
+constexpr wchar_t kBehaviour[] = L"ZorvelBehaviour";
+constexpr wchar_t kTitle[] = L"ZorvelTitle";
+constexpr wchar_t kOpened[] = L"ZorvelOpened";
+constexpr UINT_PTR kTitleTimer = 1;
+
+HWND makeWindow(const std::wstring& title, int slot, HWND owner, bool visible);
+
+Behaviour behaviourOf(HWND window) {
+    return static_cast<Behaviour>(reinterpret_cast<INT_PTR>(GetPropW(window, kBehaviour)));
+}
+
+// Shown without being activated, so that only a later activation sets it off.
+void openBehaving(const std::wstring& title, int slot, Behaviour behaviour) {
+    HWND window = makeWindow(title, slot, nullptr, false);
+    SetPropW(window, kBehaviour, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(behaviour)));
+    ShowWindow(window, SW_SHOWNA);
+    ++openWindows;
+}
+
+// What the awkward targets do when they are brought to the front.
+void onActivated(HWND window) {
+    if (behaviourOf(window) == Behaviour::Hiding) {
+        Sleep(10);  // some work first, as real programs do
+        ShowWindow(window, SW_HIDE);
+    } else if (behaviourOf(window) == Behaviour::Opening && !GetPropW(window, kOpened)) {
+        SetPropW(window, kOpened, window);  // once: each new window takes the activation
+        makeWindow(L"Deschisa la activare", 3, nullptr, true);
+    }
+}
+
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        onActivated(window);
+    } else if (message == WM_TIMER && wParam == kTitleTimer) {
+        KillTimer(window, kTitleTimer);
+        SetWindowTextW(window, static_cast<const wchar_t*>(GetPropW(window, kTitle)));
+    } else if (message == WM_DESTROY && behaviourOf(window) != Behaviour::Plain) {
+        wchar_t title[256]{};
+        GetWindowTextW(window, title, 256);
+        openBehaving(title, 2, behaviourOf(window));
+    }
     if (message == WM_DESTROY && GetParent(window) == nullptr && --openWindows == 0) {
         PostQuitMessage(0);
     }
@@ -53,6 +99,16 @@ void open(const std::wstring& request, int slot) {
         makeWindow(title, slot, nullptr, false);
     } else if (kind == L"nested") {
         openNested(title, slot);
+    } else if (kind == L"late") {
+        HWND window = makeWindow(L"", slot, nullptr, true);
+        SetPropW(window, kTitle, _wcsdup(title.c_str()));
+        SetTimer(window, kTitleTimer, 100, nullptr);
+    } else if (kind == L"hiding") {
+        const size_t bar = title.find(L'|');
+        makeWindow(title.substr(bar + 1), slot + 1, nullptr, true);
+        openBehaving(title.substr(0, bar), slot, Behaviour::Hiding);
+    } else if (kind == L"opening") {
+        openBehaving(title, slot, Behaviour::Opening);
     } else if (kind == L"owned") {
         const size_t bar = title.find(L'|');
         HWND owner = makeWindow(title.substr(0, bar), slot, nullptr, true);

@@ -130,13 +130,14 @@ TEST(PersistenceTest, EndingTheSessionSavesLikeTheExitButton) {
 TEST(PersistenceTest, AListedWindowClosesByItselfWithinTheInterval) {
     Zorvel zorvel;
     ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
-    zorvel.add("Reclama automata");
-    zorvel.add("Alta");
-    zorvel.setText(kTxtTimp, "1");
+    // Open before they are listed, so that the sweep closes them rather than the watch.
     Process targets = openTargets({L"top:Reclama automata", L"top:Alta fereastra"});
     HWND ad = targets.waitForWindow("Reclama automata");
     HWND other = targets.waitForWindow("Alta fereastra");
     ASSERT_NE(ad, nullptr);
+    zorvel.add("Reclama automata");
+    zorvel.add("Alta");
+    zorvel.setText(kTxtTimp, "1");
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }, 5s));
     EXPECT_TRUE(IsWindow(other));
     EXPECT_EQ(zorvel.list(), (Lines{"Alta", "Reclama automata"}));

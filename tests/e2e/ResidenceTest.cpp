@@ -118,13 +118,14 @@ class ResidenceTest : public ::testing::Test {
 };
 
 TEST_F(ResidenceTest, TheCloseBoxHidesToTheTrayAndSweepsGoOn) {
+    // Open before it is listed, so that the sweep closes it rather than the watch.
+    Process targets = openTargets({L"top:Reclama ascunsa"});
+    HWND ad = targets.waitForWindow("Reclama ascunsa");
+    ASSERT_NE(ad, nullptr);
     zorvel.add("Reclama ascunsa");
     zorvel.setText(kTxtTimp, "1");
     hide();
     EXPECT_TRUE(zorvel.process().running());
-    Process targets = openTargets({L"top:Reclama ascunsa"});
-    HWND ad = targets.waitForWindow("Reclama ascunsa");
-    ASSERT_NE(ad, nullptr);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }, 5s));
 }
 

@@ -68,6 +68,8 @@ class FakeLabel : public Label {
 
 class FakeTimer : public Timer {
   public:
+    FakeTimer() = default;
+    explicit FakeTimer(int interval) : milliseconds(interval) {}
     int interval() const override { return milliseconds; }
     void setInterval(int value) override { milliseconds = value; }
     int milliseconds = 5000;

@@ -2,20 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 
 namespace zorvel::fakes {
-
-namespace {
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 WindowId FakeDesktop::open(const std::string& title, bool visible, WindowId parent) {
     const WindowId id = nextId_++;
@@ -31,47 +19,38 @@ void FakeDesktop::close(WindowId window) {
 }
 
 bool FakeDesktop::exists(WindowId window) const {
-    return find(window) != nullptr;
+    return std::any_of(windows.begin(), windows.end(),
+                       [window](const Window& w) { return w.id == window; });
 }
 
-const FakeDesktop::Window* FakeDesktop::find(WindowId window) const {
+FakeDesktop::Window* FakeDesktop::find(WindowId window) {
     auto it = std::find_if(windows.begin(), windows.end(),
                            [window](const Window& w) { return w.id == window; });
     return it == windows.end() ? nullptr : &*it;
 }
 
-WindowId FakeDesktop::findVisibleTopLevel(const std::string& title) {
-    ++lookups;
+std::vector<TopWindow> FakeDesktop::topLevelWindows() {
+    ++snapshots;
+    std::vector<TopWindow> shown;
     for (const Window& w : windows) {
-        if (w.parent == 0 && w.visible && equalIgnoringCase(w.title, title)) {
-            return w.id;
+        if (w.parent == 0 && w.visible) {
+            shown.push_back(TopWindow{w.id, w.title});
         }
     }
-    return 0;
+    return shown;
 }
 
-std::unique_ptr<WindowSnapshot> FakeDesktop::snapshot() {
-    class Snapshot : public WindowSnapshot {
-      public:
-        explicit Snapshot(std::vector<Window> windows) : windows_(std::move(windows)) {}
-        std::vector<WindowId> windowsTitled(const std::string& title) const override {
-            std::vector<WindowId> found;
-            for (const Window& w : windows_) {
-                if (equalIgnoringCase(w.title, title)) {
-                    found.push_back(w.id);
-                }
-            }
-            return found;
-        }
+std::string FakeDesktop::titleKey(const std::string& title) {
+    std::string key = title;
+    for (char& c : key) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
 
-      private:
-        std::vector<Window> windows_;
-    };
-    ++snapshots;
-    std::vector<Window> visibleTopLevel;
-    std::copy_if(windows.begin(), windows.end(), std::back_inserter(visibleTopLevel),
-                 [](const Window& w) { return w.parent == 0 && w.visible; });
-    return std::make_unique<Snapshot>(std::move(visibleTopLevel));
+std::string FakeDesktop::wholeTitle(WindowId window) {
+    const Window* w = find(window);
+    return w == nullptr ? std::string{} : w->title;
 }
 
 bool FakeDesktop::isVisible(WindowId window) {
@@ -79,20 +58,49 @@ bool FakeDesktop::isVisible(WindowId window) {
     return w != nullptr && w->visible;
 }
 
-void FakeDesktop::activate(WindowId window) {
+bool FakeDesktop::isOurs(WindowId window) {
+    const Window* w = find(window);
+    return w != nullptr && w->ours;
+}
+
+bool FakeDesktop::runsAboveUs(WindowId window) {
+    const Window* w = find(window);
+    return w == nullptr || w->elevated;
+}
+
+void FakeDesktop::requestForeground(WindowId window) {
+    ++foregroundRequests;
     if (onActivate) {
         onActivate(window);
     }
-    if (!refuseForeground && exists(window)) {
-        foregroundWindow = window;
+    askedForeground = window;
+    if (!deferForeground) {
+        grantForeground();
     }
 }
 
-bool FakeDesktop::sendCloseChord(WindowId) {
-    // Modelled without the last-moment check the real one makes: the keys reach whatever is
-    // in front, so a caller that lets the chord go at the wrong moment is caught here.
-    chords.push_back(foregroundWindow);
-    close(foregroundWindow);
+void FakeDesktop::grantForeground() {
+    if (!refuseForeground && exists(askedForeground)) {
+        foregroundWindow = askedForeground;
+    }
+}
+
+bool FakeDesktop::sameThread(WindowId a, WindowId b) {
+    const Window* first = find(a);
+    const Window* second = find(b);
+    const auto thread = [](const Window* w) { return w->thread != 0 ? w->thread : w->id; };
+    return first != nullptr && second != nullptr && thread(first) == thread(second);
+}
+
+bool FakeDesktop::sendCloseChord(WindowId target) {
+    if (!isVisible(target)) {
+        return false;
+    }
+    if (foregroundWindow == 0 || !sameThread(target, foregroundWindow)) {
+        ++chordsOutOfFront;
+    }
+    chords.push_back(target);
+    close(target);
     return true;
 }
 

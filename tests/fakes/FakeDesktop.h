@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/WindowWatch.h"
 
 namespace zorvel::fakes {
 
@@ -16,36 +18,64 @@ class FakeDesktop : public Desktop {
         std::string title;
         bool visible = true;
         WindowId parent = 0;  // parent of a child, or owner of a pop-up
+        bool ours = false;
+        bool elevated = false;
+        WindowId thread = 0;  // 0: a thread of its own
     };
 
     WindowId open(const std::string& title, bool visible = true, WindowId parent = 0);
     void close(WindowId window);
     bool exists(WindowId window) const;
+    Window* find(WindowId window);
 
-    WindowId findVisibleTopLevel(const std::string& title) override;
-    std::unique_ptr<WindowSnapshot> snapshot() override;
+    std::vector<TopWindow> topLevelWindows() override;
+    std::string titleKey(const std::string& title) override;
+    std::string wholeTitle(WindowId window) override;
     bool isVisible(WindowId window) override;
-    void activate(WindowId window) override;
+    bool isOurs(WindowId window) override;
+    bool runsAboveUs(WindowId window) override;
+    void requestForeground(WindowId window) override;
     WindowId foreground() override { return foregroundWindow; }
+    bool sameThread(WindowId a, WindowId b) override;
     bool sendCloseChord(WindowId target) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
 
+    // Hands the foreground to the window last asked for, as a slow program's thread does.
+    void grantForeground();
+
     std::vector<Window> windows;
     WindowId foregroundWindow = 0;
     bool refuseForeground = false;
+    // Like another program's window under Wine: it comes to the front only once granted.
+    bool deferForeground = false;
+    WindowId askedForeground = 0;
+    int foregroundRequests = 0;
     std::function<void(WindowId)> onActivate;
-    // Windows that received the chord, in order (0: the bare desktop); it closes them.
+    // Windows that received the chord, in order; a chord closes its window.
     std::vector<WindowId> chords;
-    int lookups = 0;
+    // Chords sent while the window's program was not in front: the engine must never.
+    int chordsOutOfFront = 0;
     int snapshots = 0;
     WindowId underPointer = 0;
     Point lastPoint;
 
   private:
-    const Window* find(WindowId window) const;
     WindowId nextId_ = 0x1000;
+};
+
+class FakeClock : public Clock {
+  public:
+    std::int64_t milliseconds() override { return now; }
+    std::int64_t now = 100000;
+};
+
+class FakeWindowWatch : public WindowWatch {
+  public:
+    void start(WindowEventSink& s) override { sink = &s; }
+    void stop() override { sink = nullptr; }
+    WindowEventSink* sink = nullptr;
 };
 
 }  // namespace zorvel::fakes

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "closer/CloseEngine.h"
+#include "closer/ListedCaptions.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
 
@@ -21,7 +23,11 @@ class CloseActionTest : public ::testing::Test {
 
     fakes::FakeListBox lstCaption;
     fakes::FakeDesktop desktop;
-    CloseAction action{lstCaption, desktop};
+    fakes::FakeClock clock;
+    fakes::FakeTimer pulse{0};
+    ListedCaptions captions{lstCaption, desktop};
+    CloseEngine engine{desktop, clock, pulse};
+    CloseAction action{captions, desktop, engine};
     WindowId editor = desktop.open("Document - Editor");
 };
 
@@ -43,7 +49,7 @@ TEST_F(CloseActionTest, NothingHappensWithoutAMatchingWindow) {
     action.lstCaption_DblClick();
     EXPECT_TRUE(desktop.chords.empty());
     EXPECT_EQ(desktop.foregroundWindow, editor);
-    EXPECT_EQ(action.hwndFound(), 0u);
+    EXPECT_EQ(desktop.foregroundRequests, 0);
 }
 
 TEST_F(CloseActionTest, ARefusedActivationSendsNothingToTheWindowInFront) {
@@ -52,8 +58,11 @@ TEST_F(CloseActionTest, ARefusedActivationSendsNothingToTheWindowInFront) {
     desktop.refuseForeground = true;
     selectCaption("Reclama");
     action.lstCaption_DblClick();
+    clock.now += CloseEngine::kGiveUpMs;
+    engine.tick();
     EXPECT_TRUE(desktop.chords.empty());
     EXPECT_TRUE(desktop.exists(editor));
+    EXPECT_FALSE(engine.busy());
 }
 
 TEST_F(CloseActionTest, AWindowThatVanishesBeforeActivationIsSkipped) {
@@ -106,7 +115,7 @@ TEST_F(CloseActionTest, CloseButtonRunsTheActionOnlyWithASelection) {
     lstCaption.add("Reclama");
     action.cmdClose_Click();
     EXPECT_TRUE(desktop.chords.empty());
-    EXPECT_EQ(desktop.lookups, 0);
+    EXPECT_EQ(desktop.snapshots, 0);
     lstCaption.select(0);
     action.cmdClose_Click();
     EXPECT_EQ(desktop.chords.size(), 1u);

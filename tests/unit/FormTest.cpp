@@ -38,14 +38,17 @@ class FormTest : public ::testing::Test {
     fakes::FakeButton cmdClose;
     fakes::FakeLabel label2;
     fakes::FakeTimer tmrVerifica;
+    fakes::FakeTimer tmrRecheck{0};
     fakes::FakeForm window;
     fakes::FakeDesktop desktop;
     fakes::FakeShell shell;
     fakes::MemoryStore store;
     fakes::FakeInstance instance;
+    fakes::FakeClock clock;
+    fakes::FakeWindowWatch watch;
     frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
-                                label2, tmrVerifica},
-                   Services{window, desktop, shell, store, instance}};
+                                label2, tmrVerifica, tmrRecheck},
+                   Services{window, desktop, shell, store, instance, clock, watch}};
     bool ended = false;
 };
 
@@ -64,6 +67,19 @@ TEST_F(FormTest, TheFirstCopyGoesTopmostThenLoadsTheSettings) {
     EXPECT_TRUE(store.exists());
     EXPECT_EQ(txtTimp.value, "0");
     EXPECT_EQ(tmrVerifica.milliseconds, 0);
+}
+
+TEST_F(FormTest, TheIntervalSwitchesInstantClosingOffAndOn) {
+    form.Form_Load();  // a new file: interval 0
+    EXPECT_EQ(watch.sink, nullptr);
+    txtTimp.setText("3");
+    ASSERT_NE(watch.sink, nullptr);
+    lstCaption.add("Reclama");
+    const WindowId ad = desktop.open("Reclama");
+    watch.sink->windowEvent(ad, WindowEvent::Created);
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    txtTimp.setText("0");
+    EXPECT_EQ(watch.sink, nullptr);
 }
 
 TEST_F(FormTest, ClosingHidesToTheTrayAndKeepsEverything) {

@@ -28,11 +28,12 @@ enum ControlId : int {
     kMnuExit,
 };
 
-// The pictures in the executable's resources, and the sweep's timer.
+// The pictures in the executable's resources, the sweep's timer and the close engine's.
 inline constexpr int kCursorResource = 101;
 inline constexpr int kWindowIcon = 1;
 inline constexpr int kStopIcon = 102;
 inline constexpr UINT_PTR kTimerId = 1;
+inline constexpr UINT_PTR kRecheckTimerId = 2;
 
 // The tray icon's notifications arrive as this message of ours, never as mouse movements.
 inline constexpr UINT kTrayMessage = WM_APP + 1;

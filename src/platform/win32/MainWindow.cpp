@@ -21,8 +21,8 @@ MainWindow* self(HWND window) {
 }  // namespace
 
 FormControls MainWindow::controls() {
-    return FormControls{*lstCaption_, *txtCaption_, *txtTimp_, *chkMarcaj_,
-                        *chkOnTop_,   *cmdClose_,   *label2_,  *tmrVerifica_};
+    return FormControls{*lstCaption_, *txtCaption_, *txtTimp_,     *chkMarcaj_, *chkOnTop_,
+                        *cmdClose_,   *label2_,     *tmrVerifica_, *tmrRecheck_};
 }
 
 void MainWindow::showFirst() {
@@ -139,6 +139,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kTimerId) {
                 events_->tmrVerifica_Timer();
+            } else if (wParam == kRecheckTimerId) {
+                events_->tmrRecheck_Timer();
             }
             return 0;
         case WM_MOUSEMOVE:

@@ -88,6 +88,7 @@ class MainWindow : public Form {
     std::unique_ptr<Win32Button> cmdClose_;
     std::unique_ptr<Win32Label> label2_;
     std::unique_ptr<Win32Timer> tmrVerifica_;
+    std::unique_ptr<Win32Timer> tmrRecheck_;
 };
 
 }  // namespace zorvel::win32

@@ -156,6 +156,7 @@ bool MainWindow::create() {
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
                 widen(texts::kMenuPopup).c_str());
     tmrVerifica_ = std::make_unique<Win32Timer>(window_, kTimerId, 5000);
+    tmrRecheck_ = std::make_unique<Win32Timer>(window_, kRecheckTimerId, 0);
     return true;
 }
 

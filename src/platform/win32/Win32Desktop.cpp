@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/win32/Text.h"
@@ -20,102 +18,20 @@ WindowId id(HWND window) {
     return reinterpret_cast<WindowId>(window);
 }
 
-constexpr ULONGLONG kActivationGraceMs = 1000;
-constexpr ULONGLONG kActivationRetryMs = 250;
-
-INPUT key(WORD virtualKey, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-}  // namespace
-
-WindowId Win32Desktop::findVisibleTopLevel(const std::string& title) {
-    const std::wstring wide = widen(title);
-    // FindWindowEx keeps the platform's own title comparison; walking on past hidden
-    // matches keeps an invisible window from shadowing a visible one.
-    HWND after = nullptr;
-    for (int guard = 0; guard < 100000; ++guard) {
-        HWND found = FindWindowExW(nullptr, after, nullptr, wide.c_str());
-        if (found == nullptr) {
-            return 0;
+// The title as the window manager keeps it: no message to a possibly hung program. A cut
+// title could equal a shorter caption, so the buffer grows until the whole fits.
+std::wstring wholeTitleOf(HWND window) {
+    std::wstring title(256, L'\0');
+    for (;;) {
+        const int length =
+            InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
+        if (length < static_cast<int>(title.size()) - 1) {
+            title.resize(static_cast<size_t>(length > 0 ? length : 0));
+            return title;
         }
-        if (IsWindowVisible(found)) {
-            return id(found);
-        }
-        after = found;
+        title.resize(title.size() * 2);
     }
-    return 0;
 }
-
-namespace {
-
-// Titles folded the way the platform compares window titles: case ignored, no locale.
-std::wstring fold(std::wstring title) {
-    if (!title.empty()) {
-        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, title.data(),
-                      static_cast<int>(title.size()), title.data(), static_cast<int>(title.size()),
-                      nullptr, nullptr, 0);
-    }
-    return title;
-}
-
-class Win32Snapshot : public WindowSnapshot {
-  public:
-    Win32Snapshot() {
-        EnumWindows(
-            [](HWND window, LPARAM self) -> BOOL {
-                reinterpret_cast<Win32Snapshot*>(self)->take(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(this));
-    }
-
-    std::vector<WindowId> windowsTitled(const std::string& title) const override {
-        auto found = byTitle_.find(fold(widen(title)));
-        return found == byTitle_.end() ? std::vector<WindowId>{} : found->second;
-    }
-
-  private:
-    void take(HWND window) {
-        if (!IsWindowVisible(window)) {
-            return;
-        }
-        byTitle_[fold(wholeTitle(window))].push_back(id(window));
-    }
-
-    // The title as the window manager keeps it: no message to a possibly hung program. A
-    // cut title could equal a shorter caption, so the buffer grows until the whole fits.
-    static std::wstring wholeTitle(HWND window) {
-        std::wstring title(256, L'\0');
-        for (;;) {
-            const int length =
-                InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
-            if (length < static_cast<int>(title.size()) - 1) {
-                title.resize(static_cast<size_t>(std::max(length, 0)));
-                return title;
-            }
-            title.resize(title.size() * 2);
-        }
-    }
-
-    std::unordered_map<std::wstring, std::vector<WindowId>> byTitle_;
-};
-
-}  // namespace
-
-std::unique_ptr<WindowSnapshot> Win32Desktop::snapshot() {
-    return std::make_unique<Win32Snapshot>();
-}
-
-bool Win32Desktop::isVisible(WindowId window) {
-    return IsWindowVisible(hwnd(window)) != FALSE;
-}
-
-namespace {
 
 // Windows lets a program in the background hand over the foreground only while it shares
 // the input state of the thread in front; the sharing ends at once.
@@ -130,29 +46,94 @@ bool activateThroughForegroundThread(HWND window) {
     return activated;
 }
 
+// The mandatory integrity level of a process (its label's last sub-authority).
+std::optional<unsigned long> integrityOf(HANDLE process) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        return std::nullopt;
+    }
+    DWORD size = 0;
+    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    std::optional<unsigned long> level;
+    if (size != 0 &&
+        GetTokenInformation(token, TokenIntegrityLevel, buffer.data(), size, &size) != FALSE) {
+        PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
+        const UCHAR count = *GetSidSubAuthorityCount(sid);
+        if (count > 0) {
+            level = *GetSidSubAuthority(sid, count - 1U);
+        }
+    }
+    CloseHandle(token);
+    return level;
+}
+
+// A key message as the keyboard would deliver it with Alt held: the context bit set.
+LPARAM keyData(WORD virtualKey, bool alt, bool up) {
+    const LPARAM scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    return 1 | (scan << 16) | (alt ? LPARAM{1} << 29 : 0) | (up ? LPARAM{3} << 30 : 0);
+}
+
 }  // namespace
 
-void Win32Desktop::activate(WindowId window) {
-    if (!SetForegroundWindow(hwnd(window)) && !activateThroughForegroundThread(hwnd(window))) {
-        return;
+std::vector<TopWindow> Win32Desktop::topLevelWindows() {
+    std::vector<TopWindow> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            // A top-level window's own style tells whether it shows: one call, not two.
+            if ((GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0) {
+                reinterpret_cast<std::vector<TopWindow>*>(list)->push_back(
+                    TopWindow{id(window), narrow(wholeTitleOf(window))});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::string Win32Desktop::titleKey(const std::string& title) {
+    // Folded the way the platform compares window titles: case ignored, no locale.
+    std::wstring wide = widen(title);
+    if (!wide.empty()) {
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.data(),
+                      static_cast<int>(wide.size()), wide.data(), static_cast<int>(wide.size()),
+                      nullptr, nullptr, 0);
     }
-    // Another program's window becomes the foreground window only once its own thread has
-    // taken the activation; until then the foreground is whatever that thread had active.
-    // A focus change still settling can take the activation away again (under Wine it then
-    // falls to the desktop), so it is asked for once more while the grace lasts.
-    const ULONGLONG start = GetTickCount64();
-    ULONGLONG lastAsked = start;
-    while (GetForegroundWindow() != hwnd(window) && IsWindow(hwnd(window)) &&
-           GetTickCount64() < start + kActivationGraceMs) {
-        if (GetTickCount64() >= lastAsked + kActivationRetryMs) {
-            SetForegroundWindow(hwnd(window));
-            lastAsked = GetTickCount64();
-        }
-        // Messages other threads send us meanwhile are answered, so that none of them waits
-        // on us; posted ones, the timer's among them, wait for the message loop.
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
-        MSG sent;
-        PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    return narrow(wide);
+}
+
+std::string Win32Desktop::wholeTitle(WindowId window) {
+    return narrow(wholeTitleOf(hwnd(window)));
+}
+
+bool Win32Desktop::isVisible(WindowId window) {
+    return IsWindowVisible(hwnd(window)) != FALSE;
+}
+
+bool Win32Desktop::isOurs(WindowId window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd(window), &process);
+    return process == GetCurrentProcessId();
+}
+
+bool Win32Desktop::runsAboveUs(WindowId window) {
+    if (!ourIntegrity_) {
+        ourIntegrity_ = integrityOf(GetCurrentProcess());
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd(window), &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        return true;
+    }
+    const std::optional<unsigned long> theirs = integrityOf(process);
+    CloseHandle(process);
+    return !theirs || !ourIntegrity_ || *theirs > *ourIntegrity_;
+}
+
+void Win32Desktop::requestForeground(WindowId window) {
+    if (!SetForegroundWindow(hwnd(window))) {
+        activateThroughForegroundThread(hwnd(window));
     }
 }
 
@@ -160,12 +141,23 @@ WindowId Win32Desktop::foreground() {
     return id(GetForegroundWindow());
 }
 
+bool Win32Desktop::sameThread(WindowId a, WindowId b) {
+    const DWORD thread = GetWindowThreadProcessId(hwnd(a), nullptr);
+    return thread != 0 && thread == GetWindowThreadProcessId(hwnd(b), nullptr);
+}
+
 bool Win32Desktop::sendCloseChord(WindowId target) {
-    if (target == 0 || GetForegroundWindow() != hwnd(target)) {
+    HWND window = hwnd(target);
+    // A disabled window has a modal box of its own in front: typed keys would go there.
+    if (!IsWindow(window) || !IsWindowVisible(window) || !IsWindowEnabled(window)) {
         return false;
     }
-    INPUT chord[] = {key(VK_MENU, false), key(VK_F4, false), key(VK_F4, true), key(VK_MENU, true)};
-    return SendInput(4, chord, sizeof(INPUT)) == 4;
+    // Posted to the window itself, so the keys cannot land on whatever has the focus in its
+    // thread; its default handling turns them into its close command, as a typed Alt+F4.
+    return PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, keyData(VK_MENU, true, false)) &&
+           PostMessageW(window, WM_SYSKEYDOWN, VK_F4, keyData(VK_F4, true, false)) &&
+           PostMessageW(window, WM_SYSKEYUP, VK_F4, keyData(VK_F4, true, true)) &&
+           PostMessageW(window, WM_KEYUP, VK_MENU, keyData(VK_MENU, false, true));
 }
 
 WindowId Win32Desktop::windowFromPoint(Point screen) {
@@ -181,7 +173,11 @@ std::string Win32Desktop::title(WindowId window, int maxChars) {
         return {};
     }
     std::vector<wchar_t> buffer(static_cast<size_t>(maxChars) + 1);
-    const int read = GetWindowTextW(hwnd(window), buffer.data(), maxChars + 1);
+    int read = GetWindowTextW(hwnd(window), buffer.data(), maxChars + 1);
+    // The cut must not keep the first half of a pair of surrogates.
+    if (read > 0 && IS_HIGH_SURROGATE(buffer[static_cast<size_t>(read) - 1])) {
+        --read;
+    }
     return narrow(buffer.data(), read);
 }
 

@@ -1,20 +1,29 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/Desktop.h"
 
 namespace zorvel::win32 {
 
 class Win32Desktop : public Desktop {
   public:
-    WindowId findVisibleTopLevel(const std::string& title) override;
-    std::unique_ptr<WindowSnapshot> snapshot() override;
+    std::vector<TopWindow> topLevelWindows() override;
+    std::string titleKey(const std::string& title) override;
+    std::string wholeTitle(WindowId window) override;
     bool isVisible(WindowId window) override;
-    void activate(WindowId window) override;
+    bool isOurs(WindowId window) override;
+    bool runsAboveUs(WindowId window) override;
+    void requestForeground(WindowId window) override;
     WindowId foreground() override;
+    bool sameThread(WindowId a, WindowId b) override;
     bool sendCloseChord(WindowId target) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
+
+  private:
+    std::optional<unsigned long> ourIntegrity_;
 };
 
 }  // namespace zorvel::win32

@@ -2,10 +2,12 @@
 
 #include "app/frmZorvel.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Instance.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32WindowWatch.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zorvel::win32::Win32Instance copies;
@@ -18,8 +20,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     shell.setOwner(reinterpret_cast<HWND>(window.handle()));
     zorvel::win32::Win32SettingsStore settings(
         zorvel::win32::Win32SettingsStore::besideExecutable());
-    zorvel::frmZorvel form(window.controls(),
-                           zorvel::Services{window, desktop, shell, settings, copies});
+    zorvel::win32::Win32Clock clock;
+    zorvel::win32::Win32WindowWatch watch;
+    zorvel::frmZorvel form(window.controls(), zorvel::Services{window, desktop, shell, settings,
+                                                               copies, clock, watch});
     window.attach(form);
     form.Form_Load();
     window.showFirst();

@@ -1,0 +1,37 @@
+#include "closer/ListedCaptions.h"
+
+namespace zorvel {
+
+void ListedCaptions::add(const std::string& text) {
+    list_.add(text);
+    stale_ = true;
+}
+
+void ListedCaptions::removeAt(int index) {
+    list_.removeAt(index);
+    stale_ = true;
+}
+
+void ListedCaptions::clear() {
+    list_.clear();
+    stale_ = true;
+}
+
+std::string ListedCaptions::keyOf(const std::string& caption) const {
+    // An empty caption would match untitled windows, which nobody listed.
+    return caption.empty() ? std::string{} : desktop_.titleKey(caption);
+}
+
+bool ListedCaptions::listsKey(const std::string& key) {
+    if (stale_) {
+        keys_.clear();
+        for (int i = 0; i < list_.count(); ++i) {
+            keys_.insert(keyOf(list_.item(i)));
+        }
+        keys_.erase(std::string{});
+        stale_ = false;
+    }
+    return !key.empty() && keys_.contains(key);
+}
+
+}  // namespace zorvel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <unordered_set>
+
+#include "platform/Controls.h"
+#include "platform/Desktop.h"
+
+namespace zorvel {
+
+// The caption list box, seen through one door so that the title keys of its entries are
+// worked out once per change of the list, not once per window event.
+class ListedCaptions : public ListBox {
+  public:
+    ListedCaptions(ListBox& list, Desktop& desktop) : list_(list), desktop_(desktop) {}
+
+    int count() const override { return list_.count(); }
+    std::string item(int index) const override { return list_.item(index); }
+    int selectedIndex() const override { return list_.selectedIndex(); }
+    void select(int index) override { list_.select(index); }
+    void add(const std::string& text) override;
+    void removeAt(int index) override;
+    void clear() override;
+
+    // The key of an entry's caption; empty captions, which nobody listed, have none.
+    std::string keyOf(const std::string& caption) const;
+    bool listsKey(const std::string& key);
+
+  private:
+    ListBox& list_;
+    Desktop& desktop_;
+    std::unordered_set<std::string> keys_;
+    bool stale_ = true;
+};
+
+}  // namespace zorvel

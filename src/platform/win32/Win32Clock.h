@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Clock.h"
+
+namespace zorvel::win32 {
+
+class Win32Clock : public Clock {
+  public:
+    std::int64_t milliseconds() override { return static_cast<std::int64_t>(GetTickCount64()); }
+};
+
+}  // namespace zorvel::win32

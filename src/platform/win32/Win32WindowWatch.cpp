@@ -1,0 +1,125 @@
+#include "platform/win32/Win32WindowWatch.h"
+
+namespace zorvel::win32 {
+
+namespace {
+
+constexpr UINT kDrainMessage = WM_APP + 3;
+constexpr wchar_t kClassName[] = L"ZorvelWindowWatch";
+constexpr std::size_t kQueueCapacity = 4096;
+// Handled per message, so that input and paint keep their turn during a flood.
+constexpr std::size_t kBatch = 128;
+
+// The callback carries no context; one watch runs per process.
+Win32WindowWatch* active = nullptr;
+
+struct Hooked {
+    DWORD event;
+    WindowEvent as;
+};
+
+// Separate ranges: one wide range brings location and selection floods as well.
+constexpr Hooked kHooked[] = {
+    {EVENT_OBJECT_CREATE, WindowEvent::Created},
+    {EVENT_OBJECT_SHOW, WindowEvent::Shown},
+    {EVENT_OBJECT_NAMECHANGE, WindowEvent::Renamed},
+    {EVENT_SYSTEM_FOREGROUND, WindowEvent::Foreground},
+};
+
+}  // namespace
+
+Win32WindowWatch::Win32WindowWatch() : queue_(kQueueCapacity), self_(GetCurrentProcessId()) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, kClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              windowClass.hInstance, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32WindowWatch::~Win32WindowWatch() {
+    stop();
+    DestroyWindow(window_);
+}
+
+void Win32WindowWatch::start(WindowEventSink& sink) {
+    stop();
+    sink_ = &sink;
+    active = this;
+    for (const Hooked& hooked : kHooked) {
+        // Wine ignores WINEVENT_SKIPOWNPROCESS; the callback filters by process as well.
+        hooks_.push_back(SetWinEventHook(hooked.event, hooked.event, nullptr, onEvent, 0, 0,
+                                         WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+    }
+}
+
+void Win32WindowWatch::stop() {
+    for (HWINEVENTHOOK hook : hooks_) {
+        if (hook != nullptr) {
+            UnhookWinEvent(hook);
+        }
+    }
+    hooks_.clear();
+    sink_ = nullptr;
+    if (active == this) {
+        active = nullptr;
+    }
+}
+
+void CALLBACK Win32WindowWatch::onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object,
+                                        LONG child, DWORD, DWORD) {
+    // Cheap tests first: only a window itself counts, not its parts or its children.
+    if (active == nullptr || window == nullptr || object != OBJID_WINDOW || child != CHILDID_SELF) {
+        return;
+    }
+    for (const Hooked& hooked : kHooked) {
+        if (hooked.event == event) {
+            active->record(window, hooked.as);
+        }
+    }
+}
+
+void Win32WindowWatch::record(HWND window, WindowEvent event) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == self_ || (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0) {
+        return;
+    }
+    if (queue_.push(reinterpret_cast<WindowId>(window), event)) {
+        PostMessageW(window_, kDrainMessage, 0, 0);
+    }
+}
+
+LRESULT CALLBACK Win32WindowWatch::windowProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    auto* watch = reinterpret_cast<Win32WindowWatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == kDrainMessage && watch != nullptr) {
+        watch->drain();
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32WindowWatch::drain() {
+    // Events recorded before a stop are dropped with it.
+    WindowEventSink* sink = sink_;
+    queue_.drain(
+        kBatch,
+        [sink](WindowId window, WindowEvent event) {
+            if (sink != nullptr) {
+                sink->windowEvent(window, event);
+            }
+        },
+        [sink] {
+            if (sink != nullptr) {
+                sink->eventsLost();
+            }
+        });
+    if (!queue_.empty()) {
+        PostMessageW(window_, kDrainMessage, 0, 0);
+    }
+}
+
+}  // namespace zorvel::win32

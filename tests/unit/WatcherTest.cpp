@@ -1,0 +1,126 @@
+#include "closer/Watcher.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeControls.h"
+#include "fakes/FakeDesktop.h"
+#include "platform/WindowEventQueue.h"
+
+namespace zorvel {
+namespace {
+
+class WatcherTest : public ::testing::Test {
+  protected:
+    WatcherTest() {
+        lstCaption.items = {"Oferta", "Reclama"};
+        lstCaption.selected = 1;
+        watcher.setEnabled(true);
+    }
+    void event(WindowId window, WindowEvent e = WindowEvent::Created) {
+        watch.sink->windowEvent(window, e);
+    }
+    void pulseFor(std::int64_t milliseconds) {
+        for (std::int64_t t = 0; t < milliseconds; t += CloseEngine::kPulseMs) {
+            clock.now += CloseEngine::kPulseMs;
+            engine.tick();
+            watcher.tick();
+        }
+    }
+
+    fakes::FakeListBox lstCaption;
+    fakes::FakeDesktop desktop;
+    fakes::FakeClock clock;
+    fakes::FakeTimer pulse{0};
+    fakes::FakeWindowWatch watch;
+    ListedCaptions captions{lstCaption, desktop};
+    CloseEngine engine{desktop, clock, pulse};
+    Watcher watcher{captions, desktop, engine, clock, pulse, watch};
+};
+
+TEST_F(WatcherTest, AListedWindowClosesAtOnceAndTheListIsLeftAsItWas) {
+    const WindowId ad = desktop.open("RECLAMA");
+    const WindowId other = desktop.open("Reclama noua");
+    event(other);
+    event(ad);
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(lstCaption.selected, 1);
+    EXPECT_TRUE(lstCaption.selectionHistory.empty());
+}
+
+TEST_F(WatcherTest, ANewWindowIsLookedAtAgainUntilItsTitleComesOrItsTimeIsUp) {
+    const WindowId late = desktop.open("");
+    const WindowId never = desktop.open("");
+    event(late);
+    event(never);
+    EXPECT_TRUE(watcher.busy());
+    pulseFor(100);
+    desktop.find(late)->title = "Oferta";
+    pulseFor(CloseEngine::kPulseMs);
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{late});
+    pulseFor(Watcher::kNewWindowWatchMs);
+    EXPECT_FALSE(watcher.busy());
+    desktop.find(never)->title = "Oferta";
+    pulseFor(CloseEngine::kPulseMs);
+    EXPECT_EQ(desktop.chords.size(), 1u);  // the sweep's to find now
+}
+
+TEST_F(WatcherTest, RenamesShowsAndTheForegroundAreLookedAtOnce) {
+    for (WindowEvent e : {WindowEvent::Renamed, WindowEvent::Shown, WindowEvent::Foreground}) {
+        const WindowId ad = desktop.open("Oferta");
+        event(ad, e);
+        EXPECT_FALSE(desktop.exists(ad));
+        event(desktop.open("Banner"), e);
+        EXPECT_FALSE(watcher.busy());
+    }
+}
+
+TEST_F(WatcherTest, TheListIsReadAgainOnlyAfterItChanges) {
+    const WindowId ad = desktop.open("Banner");
+    event(ad);
+    EXPECT_TRUE(desktop.exists(ad));
+    captions.add("banner");
+    event(ad, WindowEvent::Renamed);
+    EXPECT_FALSE(desktop.exists(ad));
+}
+
+TEST_F(WatcherTest, OffStopsTheWatchAndNothingClosesUntilOnAgain) {
+    watcher.setEnabled(false);
+    EXPECT_EQ(watch.sink, nullptr);
+    watcher.windowEvent(desktop.open("Oferta"), WindowEvent::Created);
+    EXPECT_TRUE(desktop.chords.empty());
+    watcher.setEnabled(true);
+    ASSERT_NE(watch.sink, nullptr);
+}
+
+TEST_F(WatcherTest, LostEventsCostOneLookAtEveryWindow) {
+    const WindowId ad = desktop.open("Oferta");
+    desktop.open("Document");
+    watch.sink->eventsLost();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+}
+
+TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
+    WindowEventQueue queue(3);
+    EXPECT_TRUE(queue.push(1, WindowEvent::Created));
+    EXPECT_FALSE(queue.push(1, WindowEvent::Renamed));
+    EXPECT_FALSE(queue.push(2, WindowEvent::Foreground));
+    EXPECT_FALSE(queue.push(3, WindowEvent::Created));
+    EXPECT_FALSE(queue.push(4, WindowEvent::Created));  // no room: lost
+    std::vector<std::pair<WindowId, WindowEvent>> seen;
+    int lost = 0;
+    const auto deliver = [&](WindowId w, WindowEvent e) { seen.emplace_back(w, e); };
+    queue.drain(2, deliver, [&] { ++lost; });
+    EXPECT_EQ(seen, (std::vector<std::pair<WindowId, WindowEvent>>{{1, WindowEvent::Created},
+                                                                   {1, WindowEvent::Renamed},
+                                                                   {2, WindowEvent::Foreground}}));
+    EXPECT_EQ(lost, 0);
+    EXPECT_FALSE(queue.empty());
+    queue.drain(2, deliver, [&] { ++lost; });
+    EXPECT_EQ(seen.back(), (std::pair<WindowId, WindowEvent>{3, WindowEvent::Created}));
+    EXPECT_EQ(lost, 1);
+    EXPECT_TRUE(queue.empty());
+    EXPECT_TRUE(queue.push(4, WindowEvent::Created));
+}
+
+}  // namespace
+}  // namespace zorvel
