@@ -18,6 +18,17 @@ MainWindow* self(HWND window) {
     return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+TrayClick trayClick(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONUP:
+            return TrayClick::LeftUp;
+        case WM_RBUTTONUP:
+            return TrayClick::RightUp;
+        default:
+            return TrayClick::Other;
+    }
+}
+
 }  // namespace
 
 FormControls MainWindow::controls() {
@@ -176,7 +187,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             events_->chkMarcaj_Click();
             return 0;
         case kTrayMessage:
-            events_->trayIcon_Notify(LOWORD(lParam));
+            events_->trayIcon_Notify(trayClick(LOWORD(lParam)));
             return 0;
         case WM_CANCELMODE:
             DefWindowProcW(window_, message, wParam, lParam);
@@ -312,7 +323,7 @@ LRESULT MainWindow::handleControl(HWND child, UINT message, WPARAM wParam, LPARA
         return DefSubclassProc(child, message, wParam, lParam) | DLGC_WANTMESSAGE;
     }
     if (id == kTxtCaption && message == WM_CHAR) {
-        events_->txtCaption_KeyPress(static_cast<int>(wParam));
+        events_->txtCaption_KeyPress(wParam == VK_RETURN ? TypedKey::Enter : TypedKey::Other);
         if (wParam == VK_RETURN) {
             return 0;  // a single-line box only beeps at it
         }
