@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "platform/KeyStroke.h"
 #include "platform/win32/Text.h"
 
 namespace zorvel::win32 {
@@ -42,6 +43,11 @@ void MainWindow::showFirst() {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
+    const KeyStroke key{message.message == WM_CHAR || message.message == WM_SYSCHAR,
+                        message.message == WM_SYSCHAR};
+    if (!mayActAsAccessKey(key)) {
+        return false;  // dispatched as it is, to the control with the focus
+    }
     return IsDialogMessageW(window_, &message) != 0;
 }
 
