@@ -35,7 +35,15 @@ constexpr DWORD kToggle = kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE;
 // In tab order: the order of creation is the order Tab walks.
 const ControlLayout kControls[] = {
     {kCmdExit, WC_BUTTONW, "", kPush | BS_ICON, 0, {3960, 2520, 615, 615}, texts::kTipExit},
-    {kLabel1, WC_STATICW, texts::kLabel1, kChild | SS_LEFT, 0, {120, 120, 2895, 255}, nullptr},
+    // SS_NOTIFY on every label: a label without it hands its mouse movements to the window's
+    // surface, whose movements reset the link.
+    {kLabel1,
+     WC_STATICW,
+     texts::kLabel1,
+     kChild | SS_LEFT | SS_NOTIFY,
+     0,
+     {120, 120, 2895, 255},
+     nullptr},
     {kTxtCaption, WC_EDITW, "", kEdit, WS_EX_CLIENTEDGE, {120, 360, 4455, 285}, texts::kTipCaption},
     {kCmdAdauga, WC_BUTTONW, texts::kAdauga, kPush, 0, {240, 720, 1335, 255}, texts::kTipAdauga},
     {kCmdModifica,
