@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Texts.h"
+#include "platform/DesignTime.h"
 #include "platform/win32/Text.h"
 
 namespace zorvel::win32 {
@@ -163,7 +164,8 @@ bool MainWindow::create() {
     AppendMenuW(popup, MF_STRING, kMnuExit, widen(texts::kMenuExit).c_str());
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
                 widen(texts::kMenuPopup).c_str());
-    tmrVerifica_ = std::make_unique<Win32Timer>(window_, kTimerId, 5000);
+    tmrVerifica_ =
+        std::make_unique<Win32Timer>(window_, kTimerId, designTime::kIntervalMilliseconds);
     return true;
 }
 
@@ -192,7 +194,7 @@ void MainWindow::createControls() {
         }
     });
     cmdClose_ = std::make_unique<Win32Button>(control(kCmdClose));
-    label2_ = std::make_unique<Win32Label>(control(kLabel2), 9.75, false);
+    label2_ = std::make_unique<Win32Label>(control(kLabel2), designTime::kLinkFontPoints, false);
 }
 
 void MainWindow::addTooltips() {
@@ -223,8 +225,8 @@ void MainWindow::applyFonts() {
             DeleteObject(*font);
         }
     }
-    font_ = createFont(window_, 8.25, false);
-    boldFont_ = createFont(window_, 8.25, true);
+    font_ = createFont(window_, designTime::kWindowFontPoints, false);
+    boldFont_ = createFont(window_, designTime::kWindowFontPoints, true);
     for (const ControlLayout& layout : kControls) {
         const bool bold = layout.id == kLabel1 || layout.id == kChkOnTop;
         if (layout.id != kLabel2) {
