@@ -1,5 +1,5 @@
 # Front door. `make run` starts Zorvel, `make test` builds and runs every test.
-.PHONY: all deps native win64 run test unit e2e demo screenshot bench fuzz format clean
+.PHONY: all deps native win64 run test unit e2e dist demo screenshot bench fuzz format clean
 
 JOBS ?= $(shell nproc)
 
@@ -27,6 +27,10 @@ e2e: win64
 	@ctest --preset win64
 
 test: unit e2e
+
+# build/win64/dist/Zorvel-<version>-win64.zip, around the Zorvel.exe that `make test` tests.
+dist: win64
+	@cmake --build --preset win64 --target dist
 
 demo: win64
 	@scripts/deps.sh pictures

@@ -5,7 +5,7 @@ namespace zorvel::texts {
 
 // One constant is both the window's title and what a second copy looks for.
 inline constexpr const char* kMainCaption = "Zorvel v1.0 - realizat de echipa Zorvel";
-inline constexpr const char* kTrayTip = "Zorvel - inchide ferestrele cu reclame";
+inline constexpr const char* kTrayTip = "Zorvel - realizat de echipa Zorvel";
 inline constexpr const char* kHomePage = "http://zorvel.example.com/";
 inline constexpr const char* kHomePageShown = "zorvel.example.com/";
 inline constexpr const char* kHomePageTip = "Vizitati pagina echipei Zorvel !";

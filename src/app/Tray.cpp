@@ -7,8 +7,6 @@ namespace zorvel {
 namespace {
 
 constexpr unsigned kIconId = 1;
-constexpr int kLeftButtonUp = 0x202;
-constexpr int kRightButtonUp = 0x205;
 
 }  // namespace
 
@@ -26,10 +24,10 @@ void Tray::removeIcon() {
     }
 }
 
-void Tray::iconNotify(int mouseMessage) {
-    if (mouseMessage == kLeftButtonUp) {
+void Tray::iconNotify(TrayClick click) {
+    if (click == TrayClick::LeftUp) {
         form_.show();
-    } else if (mouseMessage == kRightButtonUp) {
+    } else if (click == TrayClick::RightUp) {
         form_.popupMenuAtPointer();
     }
 }

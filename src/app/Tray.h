@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Form.h"
+#include "platform/FormEvents.h"
 #include "platform/Shell.h"
 
 namespace zorvel {
@@ -15,12 +16,10 @@ class Tray {
     // The ending branch: removes the icon (a never-filled record removes nothing).
     void removeIcon();
     // The icon's notification: left-button release shows, right-button release pops the menu.
-    void iconNotify(int mouseMessage);
+    void iconNotify(TrayClick click);
     void mnuOpen_Click();
     // The shell's taskbar came back (Explorer restarted): a hidden window needs its icon again.
     void taskbarCreated();
-
-    const TrayRecord& record() const { return nidTray_; }
 
   private:
     Form& form_;

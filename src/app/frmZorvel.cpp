@@ -69,9 +69,9 @@ void frmZorvel::Form_SessionEnding() {
     settings_.save();
 }
 
-void frmZorvel::trayIcon_Notify(int mouseMessage) {
+void frmZorvel::trayIcon_Notify(TrayClick click) {
     link_.hoverReset();
-    tray_.iconNotify(mouseMessage);
+    tray_.iconNotify(click);
 }
 
 void frmZorvel::requestExit() {

@@ -60,7 +60,7 @@ class frmZorvel : public FormEvents {
     void Form_SessionEnding() override;
     void cmdExit_Click() override { requestExit(); }
     void cmdAdauga_Click() override { editor_.cmdAdauga_Click(); }
-    void txtCaption_KeyPress(int keyAscii) override { editor_.txtCaption_KeyPress(keyAscii); }
+    void txtCaption_KeyPress(TypedKey key) override { editor_.txtCaption_KeyPress(key); }
     void cmdModifica_Click() override { editor_.cmdModifica_Click(); }
     void cmdSterge_Click() override { editor_.cmdSterge_Click(); }
     void cmdStergeLista_Click() override { editor_.cmdStergeLista_Click(); }
@@ -76,10 +76,8 @@ class frmZorvel : public FormEvents {
     void resettingControl_MouseMove() override { link_.hoverReset(); }
     void mnuOpen_Click() override { tray_.mnuOpen_Click(); }
     void mnuExit_Click() override { requestExit(); }
-    void trayIcon_Notify(int mouseMessage) override;
+    void trayIcon_Notify(TrayClick click) override;
     void taskbarCreated() override { tray_.taskbarCreated(); }
-
-    bool exitRequested() const { return blnExitRequested_; }
 
   private:
     void requestExit();

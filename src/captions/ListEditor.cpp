@@ -13,8 +13,8 @@ void ListEditor::cmdAdauga_Click() {
     txtCaption_.focus();
 }
 
-void ListEditor::txtCaption_KeyPress(int keyAscii) {
-    if (keyAscii == 13) {
+void ListEditor::txtCaption_KeyPress(TypedKey key) {
+    if (key == TypedKey::Enter) {
         cmdAdauga_Click();
     }
 }

@@ -4,6 +4,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/FormEvents.h"
 
 namespace zorvel {
 
@@ -14,7 +15,7 @@ class ListEditor {
         : lstCaption_(lstCaption), txtCaption_(txtCaption), form_(form) {}
 
     void cmdAdauga_Click();
-    void txtCaption_KeyPress(int keyAscii);
+    void txtCaption_KeyPress(TypedKey key);
     void cmdModifica_Click();
     void cmdSterge_Click();
     void cmdStergeLista_Click();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace zorvel {
 
@@ -54,15 +55,15 @@ void WindowPicker::chkMarcaj_Click() {
 }
 
 void WindowPicker::Form_MouseUp(float x, float y) {
-    ptPick_ = form_.clientToScreen(Point{roundHalfEven(x), roundHalfEven(y)});
-    hwndPick_ = desktop_.windowFromPoint(ptPick_);
-    if (hwndPick_ != 0) {
-        hwndPick_ = climbToTop(desktop_, hwndPick_);
+    const Point ptPick = form_.clientToScreen(Point{roundHalfEven(x), roundHalfEven(y)});
+    WindowId hwndPick = desktop_.windowFromPoint(ptPick);
+    if (hwndPick != 0) {
+        hwndPick = climbToTop(desktop_, hwndPick);
     }
-    if (hwndPick_ != 0 && hwndPick_ != form_.handle()) {
-        strPickTitle_ = desktop_.title(hwndPick_, kMaxTitleChars);
-        if (!strPickTitle_.empty()) {
-            lstCaption_.add(strPickTitle_);
+    if (hwndPick != 0 && hwndPick != form_.handle()) {
+        const std::string strPickTitle = desktop_.title(hwndPick, kMaxTitleChars);
+        if (!strPickTitle.empty()) {
+            lstCaption_.add(strPickTitle);
         }
     }
     // Runs the disarming click handler only when the picker was armed.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Form.h"
@@ -24,17 +22,12 @@ class WindowPicker {
     // The release: the top of the chain under the point gets its title added, then disarms.
     void Form_MouseUp(float x, float y);
 
-    WindowId hwndPick() const { return hwndPick_; }
-
   private:
     CheckBox& chkMarcaj_;
     Button& cmdClose_;
     ListBox& lstCaption_;
     Form& form_;
     Desktop& desktop_;
-    Point ptPick_;
-    WindowId hwndPick_ = 0;
-    std::string strPickTitle_;
 };
 
 }  // namespace zorvel

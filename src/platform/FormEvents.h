@@ -2,6 +2,12 @@
 
 namespace zorvel {
 
+// A button released on the tray icon; anything else the icon reports is Other.
+enum class TrayClick { LeftUp, RightUp, Other };
+
+// A character typed into a text box, as its key handler tells them apart.
+enum class TypedKey { Enter, Other };
+
 // Every event the main window and its controls raise, named after control and event.
 // Mouse coordinates are pixels: the window's own relative to its client area.
 class FormEvents {
@@ -15,7 +21,7 @@ class FormEvents {
     virtual void Form_SessionEnding() = 0;
     virtual void cmdExit_Click() = 0;
     virtual void cmdAdauga_Click() = 0;
-    virtual void txtCaption_KeyPress(int keyAscii) = 0;
+    virtual void txtCaption_KeyPress(TypedKey key) = 0;
     virtual void cmdModifica_Click() = 0;
     virtual void cmdSterge_Click() = 0;
     virtual void cmdStergeLista_Click() = 0;
@@ -32,7 +38,7 @@ class FormEvents {
     virtual void resettingControl_MouseMove() = 0;
     virtual void mnuOpen_Click() = 0;
     virtual void mnuExit_Click() = 0;
-    virtual void trayIcon_Notify(int mouseMessage) = 0;
+    virtual void trayIcon_Notify(TrayClick click) = 0;
     virtual void taskbarCreated() = 0;
 };
 

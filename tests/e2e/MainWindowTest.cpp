@@ -183,6 +183,37 @@ TEST_F(MainWindowTest, AccessKeysClickTheButtons) {
     EXPECT_TRUE(zorvel.waitForList({}));
 }
 
+TEST_F(MainWindowTest, PlainLettersOnButtonsAndCheckBoxesDoNothing) {
+    zorvel.add("Alfa");
+    zorvel.add("Beta");
+    zorvel.select(0);
+    ASSERT_TRUE(zorvel.activate());
+    for (int id : {kCmdExit, kCmdAdauga, kCmdStergeLista, kChkMarcaj, kChkOnTop}) {
+        SCOPED_TRACE(id);
+        zorvel.focusOn(id);
+        ASSERT_TRUE(zorvel.waitForFocus(id));
+        for (WORD letter : {'L', 'S', 'M', 'A', 'I'}) {
+            input::press(letter);
+        }
+        // Keys are taken in order: once Alt+C has moved the focus, the letters were handled.
+        input::chord(VK_MENU, 'C');
+        ASSERT_TRUE(zorvel.waitForFocus(kTxtCaption));
+        EXPECT_EQ(zorvel.list(), (std::vector<std::string>{"Alfa", "Beta"}));
+        EXPECT_EQ(zorvel.selection(), 0);
+        EXPECT_EQ(zorvel.text(kTxtCaption), "");
+    }
+}
+
+TEST_F(MainWindowTest, TheListFindsAnEntryByTheLetterTyped) {
+    zorvel.add("Alfa");
+    zorvel.add("Beta");
+    ASSERT_TRUE(zorvel.activate());
+    zorvel.focusOn(kLstCaption);
+    ASSERT_TRUE(zorvel.waitForFocus(kLstCaption));
+    input::press('B');
+    EXPECT_TRUE(waitUntil([&] { return zorvel.selection() == 1; }));
+}
+
 TEST_F(MainWindowTest, EnterInTheCaptionBoxAddsAndDoesNotEndTheProgram) {
     ASSERT_TRUE(zorvel.activate());
     input::chord(VK_MENU, 'C');

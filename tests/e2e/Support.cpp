@@ -383,6 +383,10 @@ bool Zorvel::waitForFocus(int id) const {
     return waitUntil([&] { return focus() == control(id); });
 }
 
+void Zorvel::focusOn(int id) const {
+    PostMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(id)), TRUE);
+}
+
 bool Zorvel::activate() const {
     // Asked again now and then: under Wine a focus change still settling from an earlier
     // window can hand the foreground to the desktop after the request was granted.

@@ -125,6 +125,8 @@ class Zorvel {
     bool waitForList(const std::vector<std::string>& expected) const;
     HWND focus() const;
     bool waitForFocus(int id) const;
+    // Moves the focus to a control, as the dialog manager's own moves do (posted).
+    void focusOn(int id) const;
     // Brings Zorvel to the foreground so that real keyboard input reaches it.
     bool activate() const;
     // Ticks a check box with a real mouse click, as a user would; false if it stays unticked.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/DesignTime.h"
 
 namespace zorvel::fakes {
 
@@ -62,7 +63,7 @@ class FakeLabel : public Label {
   public:
     void setFont(double size, bool makeBold) override;
 
-    double points = 9.75;
+    double points = designTime::kLinkFontPoints;
     bool isBold = false;
 };
 
@@ -72,7 +73,7 @@ class FakeTimer : public Timer {
     explicit FakeTimer(int interval) : milliseconds(interval) {}
     int interval() const override { return milliseconds; }
     void setInterval(int value) override { milliseconds = value; }
-    int milliseconds = 5000;
+    int milliseconds = designTime::kIntervalMilliseconds;
 };
 
 }  // namespace zorvel::fakes

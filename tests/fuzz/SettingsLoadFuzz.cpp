@@ -8,11 +8,10 @@
 
 #include "fakes/FakeControls.h"
 #include "fakes/MemoryStore.h"
+#include "platform/DesignTime.h"
 #include "settings/Settings.h"
 
 namespace {
-
-constexpr int kDesignTimeInterval = 5000;
 
 void require(bool condition) {
     if (!condition) {
@@ -40,7 +39,7 @@ struct Start {
 
 void requireHoldable(const Start& start) {
     const int interval = start.timer.milliseconds;
-    require(interval == kDesignTimeInterval || (interval >= 0 && interval <= 32000));
+    require(interval == designTime::kIntervalMilliseconds || (interval >= 0 && interval <= 32000));
     require(start.list.count() <= 32767);
     for (const std::string& caption : start.list.items) {
         require(!caption.empty() && !caption.starts_with("***"));

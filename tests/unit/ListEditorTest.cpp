@@ -43,10 +43,9 @@ TEST_F(ListEditorTest, AddWithAnEmptyBoxAddsNothingButStillClearsAndFocuses) {
 
 TEST_F(ListEditorTest, EnterAddsAndOtherKeysDoNot) {
     type("Oferta speciala");
-    editor.txtCaption_KeyPress('a');
-    editor.txtCaption_KeyPress(10);
+    editor.txtCaption_KeyPress(TypedKey::Other);
     EXPECT_TRUE(lstCaption.items.empty());
-    editor.txtCaption_KeyPress(13);
+    editor.txtCaption_KeyPress(TypedKey::Enter);
     EXPECT_EQ(lstCaption.items, (Items{"Oferta speciala"}));
     EXPECT_EQ(txtCaption.value, "");
 }
@@ -61,7 +60,7 @@ TEST_F(ListEditorTest, ModifyMovesTheSelectedEntryIntoTheBoxFullySelected) {
     EXPECT_TRUE(txtCaption.allSelected);
     EXPECT_EQ(lstCaption.selected, -1);
 
-    editor.txtCaption_KeyPress(13);
+    editor.txtCaption_KeyPress(TypedKey::Enter);
     EXPECT_EQ(lstCaption.items, (Items{"Alfa", "Beta"}));
 }
 

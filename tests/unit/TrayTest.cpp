@@ -35,9 +35,9 @@ TEST_F(TrayTest, TheTipFitsTheShellsFieldWithItsTerminator) {
 }
 
 TEST_F(TrayTest, HidingFillsTheRecordAddsTheIconAndHides) {
-    EXPECT_EQ(tray.record().window, 0u);
     tray.hideToTray();
-    const TrayRecord& nid = tray.record();
+    ASSERT_EQ(shell.calls.size(), 1u);
+    const TrayRecord& nid = shell.calls.back().record;
     EXPECT_EQ(nid.window, form.id);
     EXPECT_EQ(nid.id, 1u);
     EXPECT_TRUE(nid.withMessage && nid.withIcon && nid.withTip);
@@ -49,7 +49,7 @@ TEST_F(TrayTest, HidingFillsTheRecordAddsTheIconAndHides) {
 
 TEST_F(TrayTest, HideShowHideLeavesOneIconAndTheRefusedAddIsHarmless) {
     tray.hideToTray();
-    tray.iconNotify(0x202);
+    tray.iconNotify(TrayClick::LeftUp);
     EXPECT_TRUE(form.visible());
     EXPECT_EQ(shell.icons.size(), 1u);  // showing keeps the icon
     tray.hideToTray();
@@ -64,7 +64,7 @@ TEST_F(TrayTest, TheRecordIsFilledAfreshOnEveryHide) {
     tray.hideToTray();
     form.id = 0x200;
     tray.hideToTray();
-    EXPECT_EQ(tray.record().window, 0x200u);
+    EXPECT_EQ(shell.calls.back().record.window, 0x200u);
     EXPECT_EQ(shell.icons.size(), 2u);
 }
 
@@ -85,17 +85,14 @@ TEST_F(TrayTest, ExitWithoutEverHidingAsksTheShellNothing) {
 
 TEST_F(TrayTest, OnlyButtonReleasesOnTheIconAct) {
     tray.hideToTray();
-    // Move, left down, left double click, right down, right double click, middle up.
-    for (int message : {0x200, 0x201, 0x203, 0x204, 0x206, 0x208, 514 + 1, 0}) {
-        tray.iconNotify(message);
-    }
+    tray.iconNotify(TrayClick::Other);
     EXPECT_FALSE(form.visible());
     EXPECT_EQ(form.menuPopups, 0);
 
-    tray.iconNotify(0x205);
+    tray.iconNotify(TrayClick::RightUp);
     EXPECT_EQ(form.menuPopups, 1);
     EXPECT_FALSE(form.visible());
-    tray.iconNotify(0x202);
+    tray.iconNotify(TrayClick::LeftUp);
     EXPECT_TRUE(form.visible());
     EXPECT_EQ(form.events, (Events{"hide", "show"}));
 }

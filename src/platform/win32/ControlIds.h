@@ -2,36 +2,38 @@
 
 #include <windows.h>
 
+#include "platform/win32/resource.h"
+
 namespace zorvel::win32 {
 
 // Our window class: a second copy looks the running one up by it.
 inline constexpr wchar_t kMainWindowClass[] = L"ZorvelMainWindow";
 
-// Identifiers of the main window's controls; cmdExit is the cancel button, so Esc clicks it.
+// The main window's controls and menu items, by the names the code gives them.
 enum ControlId : int {
-    kCmdExit = IDCANCEL,
-    kLabel1 = 100,
-    kTxtCaption,
-    kCmdAdauga,
-    kCmdModifica,
-    kCmdSterge,
-    kLstCaption,
-    kChkMarcaj,
-    kCmdClose,
-    kLabel2,
-    kCmdStergeLista,
-    kLabel3,
-    kTxtTimp,
-    kLabel4,
-    kChkOnTop,
-    kMnuOpen = 200,
-    kMnuExit,
+    kCmdExit = IDC_CMDEXIT,
+    kLabel1 = IDC_LABEL1,
+    kTxtCaption = IDC_TXTCAPTION,
+    kCmdAdauga = IDC_CMDADAUGA,
+    kCmdModifica = IDC_CMDMODIFICA,
+    kCmdSterge = IDC_CMDSTERGE,
+    kLstCaption = IDC_LSTCAPTION,
+    kChkMarcaj = IDC_CHKMARCAJ,
+    kCmdClose = IDC_CMDCLOSE,
+    kLabel2 = IDC_LABEL2,
+    kCmdStergeLista = IDC_CMDSTERGELISTA,
+    kLabel3 = IDC_LABEL3,
+    kTxtTimp = IDC_TXTTIMP,
+    kLabel4 = IDC_LABEL4,
+    kChkOnTop = IDC_CHKONTOP,
+    kMnuOpen = IDM_OPEN,
+    kMnuExit = IDM_EXIT,
 };
 
 // The pictures in the executable's resources, the sweep's timer and the close engine's.
-inline constexpr int kCursorResource = 101;
-inline constexpr int kWindowIcon = 1;
-inline constexpr int kStopIcon = 102;
+inline constexpr int kCursorResource = IDR_POINTER;
+inline constexpr int kWindowIcon = IDR_SHELL_ICON;
+inline constexpr int kStopIcon = IDR_STOP_ICON;
 inline constexpr UINT_PTR kTimerId = 1;
 inline constexpr UINT_PTR kRecheckTimerId = 2;
 

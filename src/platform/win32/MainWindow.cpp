@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "platform/KeyStroke.h"
 #include "platform/win32/Text.h"
 
 namespace zorvel::win32 {
@@ -16,6 +17,17 @@ constexpr UINT kPickerClickMessage = WM_APP + 2;
 
 MainWindow* self(HWND window) {
     return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+TrayClick trayClick(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONUP:
+            return TrayClick::LeftUp;
+        case WM_RBUTTONUP:
+            return TrayClick::RightUp;
+        default:
+            return TrayClick::Other;
+    }
 }
 
 }  // namespace
@@ -31,6 +43,11 @@ void MainWindow::showFirst() {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
+    const KeyStroke key{message.message == WM_CHAR || message.message == WM_SYSCHAR,
+                        message.message == WM_SYSCHAR};
+    if (!mayActAsAccessKey(key)) {
+        return false;  // dispatched as it is, to the control with the focus
+    }
     return IsDialogMessageW(window_, &message) != 0;
 }
 
@@ -178,7 +195,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             events_->chkMarcaj_Click();
             return 0;
         case kTrayMessage:
-            events_->trayIcon_Notify(LOWORD(lParam));
+            events_->trayIcon_Notify(trayClick(LOWORD(lParam)));
             return 0;
         case WM_CANCELMODE:
             DefWindowProcW(window_, message, wParam, lParam);
@@ -314,7 +331,7 @@ LRESULT MainWindow::handleControl(HWND child, UINT message, WPARAM wParam, LPARA
         return DefSubclassProc(child, message, wParam, lParam) | DLGC_WANTMESSAGE;
     }
     if (id == kTxtCaption && message == WM_CHAR) {
-        events_->txtCaption_KeyPress(static_cast<int>(wParam));
+        events_->txtCaption_KeyPress(wParam == VK_RETURN ? TypedKey::Enter : TypedKey::Other);
         if (wParam == VK_RETURN) {
             return 0;  // a single-line box only beeps at it
         }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Texts.h"
+#include "platform/DesignTime.h"
 #include "platform/win32/Text.h"
 
 namespace zorvel::win32 {
@@ -35,7 +36,15 @@ constexpr DWORD kToggle = kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE;
 // In tab order: the order of creation is the order Tab walks.
 const ControlLayout kControls[] = {
     {kCmdExit, WC_BUTTONW, "", kPush | BS_ICON, 0, {3960, 2520, 615, 615}, texts::kTipExit},
-    {kLabel1, WC_STATICW, texts::kLabel1, kChild | SS_LEFT, 0, {120, 120, 2895, 255}, nullptr},
+    // SS_NOTIFY on every label: a label without it hands its mouse movements to the window's
+    // surface, whose movements reset the link.
+    {kLabel1,
+     WC_STATICW,
+     texts::kLabel1,
+     kChild | SS_LEFT | SS_NOTIFY,
+     0,
+     {120, 120, 2895, 255},
+     nullptr},
     {kTxtCaption, WC_EDITW, "", kEdit, WS_EX_CLIENTEDGE, {120, 360, 4455, 285}, texts::kTipCaption},
     {kCmdAdauga, WC_BUTTONW, texts::kAdauga, kPush, 0, {240, 720, 1335, 255}, texts::kTipAdauga},
     {kCmdModifica,
@@ -155,7 +164,8 @@ bool MainWindow::create() {
     AppendMenuW(popup, MF_STRING, kMnuExit, widen(texts::kMenuExit).c_str());
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
                 widen(texts::kMenuPopup).c_str());
-    tmrVerifica_ = std::make_unique<Win32Timer>(window_, kTimerId, 5000);
+    tmrVerifica_ =
+        std::make_unique<Win32Timer>(window_, kTimerId, designTime::kIntervalMilliseconds);
     tmrRecheck_ = std::make_unique<Win32Timer>(window_, kRecheckTimerId, 0);
     return true;
 }
@@ -185,7 +195,7 @@ void MainWindow::createControls() {
         }
     });
     cmdClose_ = std::make_unique<Win32Button>(control(kCmdClose));
-    label2_ = std::make_unique<Win32Label>(control(kLabel2), 9.75, false);
+    label2_ = std::make_unique<Win32Label>(control(kLabel2), designTime::kLinkFontPoints, false);
 }
 
 void MainWindow::addTooltips() {
@@ -216,8 +226,8 @@ void MainWindow::applyFonts() {
             DeleteObject(*font);
         }
     }
-    font_ = createFont(window_, 8.25, false);
-    boldFont_ = createFont(window_, 8.25, true);
+    font_ = createFont(window_, designTime::kWindowFontPoints, false);
+    boldFont_ = createFont(window_, designTime::kWindowFontPoints, true);
     for (const ControlLayout& layout : kControls) {
         const bool bold = layout.id == kLabel1 || layout.id == kChkOnTop;
         if (layout.id != kLabel2) {
