@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Runs the sweep benchmark, already built by the win64 preset, under Wine and prints its table.
-# Usage: bench/run.sh [ticks]   (ZORVEL_BENCH_EXE names another build's zorvel_bench.exe)
+# Runs the benchmarks, already built by the win64 preset, under Wine and prints their tables.
+# Usage: bench/run.sh [ticks [scale]]   ticks of the sweep benchmark (10 unless told); scale
+# shortens the reaction benchmark (1 = 200 pop-ups, 30 s probes, 60 s idle)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe=${ZORVEL_BENCH_EXE:-$root/build/win64/bin/zorvel_bench.exe}
-if [ ! -f "$exe" ]; then
-    echo "bench: $exe is missing; build the win64 preset first" >&2
-    exit 1
-fi
-echo "machine: $(nproc) processors, $(wine --version 2>/dev/null | head -n1)"
-"$root/scripts/wine-run.sh" "$exe" "$@"
+bin=${ZORVEL_BENCH_BIN:-$root/build/win64/bin}
+for exe in zorvel_bench.exe zorvel_reaction_bench.exe; do
+    if [ ! -f "$bin/$exe" ]; then
+        echo "bench: $bin/$exe is missing; build the win64 preset first" >&2
+        exit 1
+    fi
+done
+echo "machine: $(nproc) processors, $(wine --version 2>/dev/null | head -n1), load $(cut -d' ' -f1-3 /proc/loadavg)"
+"$root/scripts/wine-run.sh" "$bin/zorvel_bench.exe" ${1:-}
+"$root/scripts/wine-run.sh" "$bin/zorvel_reaction_bench.exe" ${2:-}
