@@ -55,5 +55,30 @@ TEST_F(InstantCloseTest, IntervalZeroTurnsItOffAndAPositiveOneBackOn) {
     EXPECT_TRUE(IsWindow(kept));
 }
 
+TEST_F(InstantCloseTest, ZorvelsOwnWindowsAreNeverClosedWhateverIsListed) {
+    zorvel.add("Atentie");
+    zorvel.add(windowText(zorvel.window()));
+    ASSERT_TRUE(zorvel.waitForList({"Atentie", "Reclama", windowText(zorvel.window()), "Zzz"}));
+    // A tick has run once the selection rests on the first entry again; a close waits a
+    // second at most, so after three ticks the first one's closes are over.
+    const auto ticks = [&] {
+        for (int tick = 0; tick < 3; ++tick) {
+            zorvel.select(1);
+            if (!waitUntil([&] { return zorvel.selection() == 0; })) {
+                return false;
+            }
+        }
+        return true;
+    };
+    zorvel.setText(kTxtTimp, "1");
+    ASSERT_TRUE(ticks());
+    EXPECT_TRUE(zorvel.visible());
+    zorvel.click(kCmdSterge);
+    HWND question = zorvel.waitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(ticks());
+    EXPECT_TRUE(IsWindowVisible(question));
+}
+
 }  // namespace
 }  // namespace zorvel::e2e
