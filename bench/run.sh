@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks, already built by the win64 preset, under Wine and prints their tables.
-# Usage: bench/run.sh [ticks [scale]]   ticks of the sweep benchmark (10 unless told); scale
-# shortens the reaction benchmark (1 = 200 pop-ups, 30 s probes, 60 s idle)
+# Usage: bench/run.sh [ticks [scale [seconds]]]   ticks of the sweep benchmark (10 unless told);
+# scale shortens the reaction benchmark (1 = 200 pop-ups, 30 s probes); seconds of idle (60)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${ZORVEL_BENCH_BIN:-$root/build/win64/bin}
@@ -14,3 +14,4 @@ done
 echo "machine: $(nproc) processors, $(wine --version 2>/dev/null | head -n1), load $(cut -d' ' -f1-3 /proc/loadavg)"
 "$root/scripts/wine-run.sh" "$bin/zorvel_bench.exe" ${1:-}
 "$root/scripts/wine-run.sh" "$bin/zorvel_reaction_bench.exe" ${2:-}
+"$root/bench/idle.sh" ${3:-}
