@@ -28,10 +28,9 @@ bool CloseEngine::pending(WindowId window) const {
                        [window](const Close& c) { return c.window == window; });
 }
 
-void CloseEngine::foregroundChanged(WindowId window) {
-    if (busy() && queue_.front().window == window) {
-        pump();
-    }
+void CloseEngine::foregroundChanged() {
+    // Whatever came to the front may be the waiting window or one of its program's.
+    pump();
 }
 
 void CloseEngine::tick() {

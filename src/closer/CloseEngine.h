@@ -30,7 +30,7 @@ class CloseEngine {
     bool pending(WindowId window) const;
     bool busy() const { return !queue_.empty(); }
     // A window came to the front (an event, where the platform sends one).
-    void foregroundChanged(WindowId window);
+    void foregroundChanged();
     // The pulse: completes, retries or drops the close in progress.
     void tick();
 

@@ -22,7 +22,7 @@ void Watcher::windowEvent(WindowId window, WindowEvent event) {
         return;
     }
     if (event == WindowEvent::Foreground) {
-        engine_.foregroundChanged(window);
+        engine_.foregroundChanged();
     }
     if (!look(window) && event == WindowEvent::Created) {
         watchNew(window);

@@ -35,7 +35,7 @@ TEST_F(CloseEngineTest, TheChordWaitsForTheWindowToBeInFrontWithoutBlocking) {
     after(100);
     EXPECT_TRUE(desktop.chords.empty());
     desktop.grantForeground();
-    engine.foregroundChanged(ad);
+    engine.foregroundChanged();
     EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
     EXPECT_FALSE(engine.busy());
 }
