@@ -73,6 +73,8 @@ class frmZorvel : public FormEvents {
 
   private:
     void requestExit();
+    // Tells the user about the settings file, naming it.
+    void warnAbout(const char* text);
 
     Services s_;
     ListEditor editor_;
