@@ -302,10 +302,22 @@ Zorvel::Zorvel(bool startNow) {
     }
 }
 
+Zorvel::Zorvel(const std::wstring& home) : home_(home) {
+    CopyFileW(besideDriver(L"Zorvel.exe").c_str(), (home_ + L"\\Zorvel.exe").c_str(), TRUE);
+}
+
 void Zorvel::start() {
-    process_ = Process(dir_.file(L"Zorvel.exe"), L"", dir_.path());
+    launch();
+    waitForWindow();
+}
+
+void Zorvel::launch() {
+    process_ = Process(home_ + L"\\Zorvel.exe", L"", home_);
     window_ = nullptr;
-    waitUntil([&] {
+}
+
+bool Zorvel::waitForWindow() {
+    return waitUntil([&] {
         for (HWND window : process_.windows({}, true)) {
             wchar_t name[64]{};
             GetClassNameW(window, name, 64);
