@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/Utf.h"
+
 namespace zorvel {
 
 namespace {
@@ -60,7 +62,8 @@ void WindowPicker::Form_MouseUp(float x, float y) {
         hwndPick_ = climbToTop(desktop_, hwndPick_);
     }
     if (hwndPick_ != 0 && hwndPick_ != form_.handle()) {
-        strPickTitle_ = desktop_.title(hwndPick_, kMaxTitleChars);
+        // One unit more than kept: a pair split by the platform's cut then goes whole.
+        strPickTitle_ = utf::cutUtf8(desktop_.title(hwndPick_, kMaxTitleChars + 1), kMaxTitleChars);
         if (!strPickTitle_.empty()) {
             lstCaption_.add(strPickTitle_);
         }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <iterator>
 
+#include "base/Utf.h"
+
 namespace zorvel::fakes {
 
 namespace {
@@ -111,7 +113,8 @@ std::string FakeDesktop::title(WindowId window, int maxChars) {
     if (w == nullptr) {
         return {};
     }
-    return w->title.substr(0, static_cast<size_t>(maxChars));
+    // Cut in UTF-16 units as the platform cuts, which may leave half a pair (read as U+FFFD).
+    return utf::toUtf8(utf::toUtf16(w->title).substr(0, static_cast<size_t>(maxChars)));
 }
 
 }  // namespace zorvel::fakes
