@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Runs the sweep benchmark, already built by the win64 preset, under Wine and prints its table.
-# Usage: bench/run.sh [ticks]   (ZORVEL_BENCH_EXE names another build's zorvel_bench.exe)
+# Runs the benchmarks, already built by the win64 preset, under Wine and prints their tables.
+# Usage: bench/run.sh [runs]   (the sweep's ticks and the settings' runs; ZORVEL_BENCH_DIR
+# names another build's bin directory)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe=${ZORVEL_BENCH_EXE:-$root/build/win64/bin/zorvel_bench.exe}
-if [ ! -f "$exe" ]; then
-    echo "bench: $exe is missing; build the win64 preset first" >&2
-    exit 1
-fi
+bin=${ZORVEL_BENCH_DIR:-$root/build/win64/bin}
+for exe in zorvel_bench.exe zorvel_settings_bench.exe; do
+    if [ ! -f "$bin/$exe" ]; then
+        echo "bench: $bin/$exe is missing; build the win64 preset first" >&2
+        exit 1
+    fi
+done
 echo "machine: $(nproc) processors, $(wine --version 2>/dev/null | head -n1)"
-"$root/scripts/wine-run.sh" "$exe" "$@"
+"$root/scripts/wine-run.sh" "$bin/zorvel_bench.exe" "$@"
+echo
+"$root/scripts/wine-run.sh" "$bin/zorvel_settings_bench.exe" "$@"

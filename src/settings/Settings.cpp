@@ -141,9 +141,12 @@ void Settings::loadCaptions() {
         }
     }
     std::sort(numbered.begin(), numbered.end());
-    for (const auto& [number, caption] : numbered) {
-        lstCaption_.add(caption);
+    std::vector<std::string> captions;
+    captions.reserve(numbered.size());
+    for (auto& [number, caption] : numbered) {
+        captions.push_back(std::move(caption));
     }
+    lstCaption_.addAll(captions);
 }
 
 }  // namespace zorvel
