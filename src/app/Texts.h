@@ -13,6 +13,11 @@ inline constexpr const char* kHomePageTip = "Vizitati pagina echipei Zorvel !";
 inline constexpr const char* kAttention = "Atentie";
 inline constexpr const char* kDeleteQuestion = "Sinteti sigur ca doriti stergerea ?";
 inline constexpr const char* kAlreadyRunning = "Deja programul a fost lansat !";
+// Followed by a line break and the settings file's full path.
+inline constexpr const char* kSettingsUnreadable =
+    "Fisierul de setari nu a putut fi citit. Programul porneste cu lista goala si nu va "
+    "modifica fisierul:";
+inline constexpr const char* kSettingsNotSaved = "Setarile nu au putut fi salvate in fisierul";
 
 inline constexpr const char* kLabel1 = "&Caption-ul ferestrei cu reclame:";
 inline constexpr const char* kAdauga = "&Adauga";

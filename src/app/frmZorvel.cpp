@@ -1,5 +1,9 @@
 #include "app/frmZorvel.h"
 
+#include <string>
+
+#include "app/Texts.h"
+
 namespace zorvel {
 
 frmZorvel::frmZorvel(const FormControls& c, const Services& s)
@@ -27,7 +31,9 @@ void frmZorvel::Form_Load() {
         return;
     }
     s_.form.setTopmost(true);
-    settings_.load();
+    if (!settings_.load()) {
+        warnAbout(texts::kSettingsUnreadable);
+    }
     followInterval();
 }
 
@@ -51,7 +57,9 @@ void frmZorvel::tmrRecheck_Timer() {
 bool frmZorvel::Form_Unload() {
     if (blnExitRequested_) {
         tray_.removeIcon();
-        settings_.save();
+        if (!settings_.save()) {
+            warnAbout(texts::kSettingsNotSaved);
+        }
         return false;
     }
     tray_.hideToTray();
@@ -65,13 +73,18 @@ void frmZorvel::Form_MouseMove(float, float) {
 
 void frmZorvel::Form_SessionEnding() {
     // The session ends without an unload: without this every edit since the start is lost.
+    // A box would hold the session up, so a failed save goes untold here.
     tray_.removeIcon();
-    settings_.save();
+    static_cast<void>(settings_.save());
 }
 
 void frmZorvel::trayIcon_Notify(TrayClick click) {
     link_.hoverReset();
     tray_.iconNotify(click);
+}
+
+void frmZorvel::warnAbout(const char* text) {
+    s_.form.warn(std::string(text) + '\n' + s_.settings.path(), texts::kAttention);
 }
 
 void frmZorvel::requestExit() {

@@ -81,6 +81,8 @@ class frmZorvel : public FormEvents {
 
   private:
     void requestExit();
+    // Tells the user about the settings file, naming it.
+    void warnAbout(const char* text);
 
     // Automatic closing, the instant one included, runs while the interval is not 0.
     void followInterval();

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "base/Utf.h"
+
 namespace zorvel {
 
 namespace {
@@ -61,7 +63,9 @@ void WindowPicker::Form_MouseUp(float x, float y) {
         hwndPick = climbToTop(desktop_, hwndPick);
     }
     if (hwndPick != 0 && hwndPick != form_.handle()) {
-        const std::string strPickTitle = desktop_.title(hwndPick, kMaxTitleChars);
+        // One unit more than kept: a pair split by the platform's cut then goes whole.
+        const std::string strPickTitle =
+            utf::cutUtf8(desktop_.title(hwndPick, kMaxTitleChars + 1), kMaxTitleChars);
         if (!strPickTitle.empty()) {
             lstCaption_.add(strPickTitle);
         }

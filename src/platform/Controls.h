@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zorvel {
 
@@ -23,6 +24,12 @@ class ListBox {
     virtual int selectedIndex() const = 0;          // -1 when nothing is selected
     virtual void select(int index) = 0;             // -1 clears the selection
     virtual void add(const std::string& text) = 0;  // takes its sorted place
+    // Adds many at once, each to its sorted place; the real control draws once, at the end.
+    virtual void addAll(const std::vector<std::string>& texts) {
+        for (const std::string& text : texts) {
+            add(text);
+        }
+    }
     virtual void removeAt(int index) = 0;
     virtual void clear() = 0;
 };

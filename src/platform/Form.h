@@ -27,6 +27,8 @@ class Form {
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
+    // A plain warning with an OK button.
+    virtual void warn(const std::string& text, const std::string& title) = 0;
     virtual void popupMenuAtPointer() = 0;
     // Asks the window to unload; Form_Unload decides whether it ends or only hides.
     virtual void unload() = 0;

@@ -1,5 +1,10 @@
 #include "settings/Settings.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "closer/Interval.h"
@@ -17,7 +22,6 @@ constexpr char kCaptions[] = "FERESTRE_DE_INCHIS";
 constexpr char kCaptionKey[] = "Caption";
 // Every read passes this as its default, so a value beginning with it counts as missing.
 constexpr char kMissing[] = "***";
-constexpr int kReadBufferChars = 256;
 
 bool isMissing(const std::string& value) {
     return value.starts_with(kMissing);
@@ -25,6 +29,29 @@ bool isMissing(const std::string& value) {
 
 std::string captionKey(int number) {
     return kCaptionKey + std::to_string(number);
+}
+
+// n of a key read as "Caption" followed by n; a key spelt otherwise (a leading zero, a sign)
+// is another key, as in a look-up by name.
+std::optional<std::uint64_t> captionNumber(std::string_view key) {
+    constexpr std::size_t kPrefix = std::string_view(kCaptionKey).size();
+    constexpr std::size_t kMostDigits = 18;
+    if (key.size() <= kPrefix || key.size() > kPrefix + kMostDigits || key[kPrefix] == '0') {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < kPrefix; ++i) {
+        if (std::tolower(static_cast<unsigned char>(key[i])) != std::tolower(kCaptionKey[i])) {
+            return std::nullopt;
+        }
+    }
+    std::uint64_t number = 0;
+    for (char digit : key.substr(kPrefix)) {
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    return number;
 }
 
 // Values are stored bare, one per line: a line break inside a window's title would end the
@@ -46,38 +73,39 @@ std::string settingsPath(const std::string& executableDirectory) {
     return executableDirectory + (hasSeparator ? "" : "\\") + kFileName;
 }
 
-void Settings::load() {
+bool Settings::load() {
     // When the file cannot be created the reads below find nothing and the design-time
     // state stays, as with a file that has none of the keys.
     store_.createNew(std::string(kSettingsTemplate));
+    const SettingsStore::Contents contents = store_.read();
+    document_ = contents.state == SettingsStore::Contents::State::Read
+                    ? ProfileDocument::parse(contents.bytes, store_)
+                : contents.state == SettingsStore::Contents::State::Missing
+                    ? std::optional<ProfileDocument>(ProfileDocument())
+                    : std::nullopt;
+    if (!document_) {
+        return false;
+    }
     loadInterval();
-    const int count = captionCount();
-    for (int number = 1; number <= count; ++number) {
-        const std::string caption = read(kCaptions, captionKey(number));
-        if (!isMissing(caption) && !caption.empty()) {
-            lstCaption_.add(caption);
-        }
-    }
+    loadCaptions();
+    return true;
 }
 
-void Settings::save() {
-    std::vector<std::string> captions;
-    std::string allCaptions;
-    for (int i = 0; i < lstCaption_.count(); ++i) {
-        captions.push_back(oneLine(lstCaption_.item(i)));
-        allCaptions += captions.back() + '\n';
+bool Settings::save() {
+    if (!document_) {
+        return true;  // not a file of ours: it stays as it is
     }
-    // Before the first write, so that no caption is squeezed into the ANSI code page.
-    store_.prepareFor(allCaptions);
-    store_.write(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
-    store_.write(kOptions, kCountKey, std::to_string(captions.size()));
-    for (size_t i = 0; i < captions.size(); ++i) {
-        store_.write(kCaptions, captionKey(static_cast<int>(i) + 1), captions[i]);
+    const int count = lstCaption_.count();
+    document_->set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
+    document_->set(kOptions, kCountKey, std::to_string(count));
+    for (int i = 0; i < count; ++i) {
+        document_->set(kCaptions, captionKey(i + 1), oneLine(lstCaption_.item(i)));
     }
+    return store_.replace(document_->bytes(store_));
 }
 
-std::string Settings::read(const char* section, const std::string& key) {
-    return store_.read(section, key, kMissing, kReadBufferChars);
+std::string Settings::read(const char* section, const std::string& key) const {
+    return document_->value(section, key).value_or(kMissing);
 }
 
 void Settings::loadInterval() {
@@ -94,13 +122,31 @@ void Settings::loadInterval() {
     txtTimp_.setText(value);
 }
 
-int Settings::captionCount() {
+double Settings::captionCount() const {
     const std::string value = read(kOptions, kCountKey);
-    if (isMissing(value)) {
-        return 0;
+    // Ties to the even neighbour, as the default rounding does.
+    return isMissing(value) ? 0 : std::nearbyint(interval::leadingNumber(value));
+}
+
+// Only the caption keys the file holds are looked at, in the order of their numbers: a
+// count far above them costs nothing.
+void Settings::loadCaptions() {
+    const double count = captionCount();
+    std::vector<std::pair<std::uint64_t, std::string>> numbered;
+    for (ProfileDocument::Entry& entry : document_->entries(kCaptions)) {
+        const std::optional<std::uint64_t> number = captionNumber(entry.key);
+        if (number && static_cast<double>(*number) <= count && !isMissing(entry.value) &&
+            !entry.value.empty()) {
+            numbered.emplace_back(*number, std::move(entry.value));
+        }
     }
-    // A count beyond the 16-bit range counts as 0, like one that is not a number.
-    return interval::roundToInt16(interval::leadingNumber(value)).value_or(0);
+    std::sort(numbered.begin(), numbered.end());
+    std::vector<std::string> captions;
+    captions.reserve(numbered.size());
+    for (auto& [number, caption] : numbered) {
+        captions.push_back(std::move(caption));
+    }
+    lstCaption_.addAll(captions);
 }
 
 }  // namespace zorvel

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
+#include "settings/ProfileDocument.h"
 
 namespace zorvel {
 
@@ -18,19 +20,26 @@ class Settings {
         : store_(store), lstCaption_(lstCaption), txtTimp_(txtTimp), tmrVerifica_(tmrVerifica) {}
 
     // Creates the file from its template when missing, then reads the interval and the list.
-    void load();
-    // Writes the interval in force, the count and one key per entry; removes nothing.
-    void save();
+    // False when the file is there but cannot be read as a settings file: it is then left
+    // as it is, at exit too.
+    bool load();
+    // Sets the interval in force, the count and one key per entry in the file's text, all
+    // other lines kept, and replaces the file with it in one step; removes nothing. False when
+    // the file could not be replaced: it then stays as it was.
+    bool save();
 
   private:
-    std::string read(const char* section, const std::string& key);
+    std::string read(const char* section, const std::string& key) const;
     void loadInterval();
-    int captionCount();
+    double captionCount() const;
+    void loadCaptions();
 
     SettingsStore& store_;
     ListBox& lstCaption_;
     TextBox& txtTimp_;
     Timer& tmrVerifica_;
+    // The file as read at start; nothing when it is not one this program may rewrite.
+    std::optional<ProfileDocument> document_ = ProfileDocument();
 };
 
 }  // namespace zorvel

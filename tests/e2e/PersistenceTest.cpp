@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "Support.h"
+#include "app/Texts.h"
 #include "platform/win32/ControlIds.h"
 
 namespace zorvel::e2e {
@@ -17,6 +19,116 @@ const char kTemplate[] =
     "[OPTIUNI]\r\n;;;; Optiuni generale ;;;;\r\n \r\nInterval_de_timp=0\r\nNr_ferestre=0\r\n"
     " \r\n[FERESTRE_DE_INCHIS]\r\n;;;; Caption-ul ferestrelor care trebuie inchise automat "
     ";;;;\r\n \r\n";
+
+std::string utf16Le(std::u16string_view text) {
+    std::string bytes;
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+// A place the fault set-up (faults.sh) prepared, as Wine sees it: Z: is the Unix root.
+std::wstring faultPlace(const wchar_t* name) {
+    const char* root = std::getenv("ZORVEL_FAULTS");
+    if (root == nullptr) {
+        return {};
+    }
+    std::wstring path = L"Z:" + widen(root) + L"/" + name;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+bool holdsTemporaryFiles(const std::wstring& directory) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((directory + L"\\*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(search);
+    return true;
+}
+
+HWND answerBox(Zorvel& zorvel, const char* text) {
+    HWND box = zorvel.waitForMessageBox();
+    if (box != nullptr) {
+        EXPECT_TRUE(showsText(box, text + std::string("\n") + narrow(zorvel.settingsFile())));
+        SendNotifyMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
+    return box;
+}
+
+// Zorvel started where its save must fail: the exit says so, and the file stays as it was.
+void expectAToldHarmlessFailure(const std::wstring& home) {
+    Zorvel zorvel(home);
+    const std::string before = readFile(zorvel.settingsFile());
+    zorvel.start();
+    ASSERT_TRUE(zorvel.waitForList({"Vechi"}));
+    zorvel.add("Nou");
+    zorvel.click(kCmdExit);
+    ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved), nullptr);
+    EXPECT_TRUE(zorvel.process().waitForExit());
+    EXPECT_EQ(readFile(zorvel.settingsFile()), before);
+    EXPECT_FALSE(holdsTemporaryFiles(home));
+}
+
+TEST(PersistenceTest, ASaveOverAnImmutableFileLeavesItAndSaysSo) {
+    const std::wstring home = faultPlace(L"immutable");
+    const std::wstring file = home + L"\\Zorvel.ini";
+    HANDLE probe = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               0, nullptr);
+    if (home.empty() || GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES ||
+        probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        GTEST_SKIP() << "no immutable Zorvel.ini: faults.sh could not run chattr +i here";
+    }
+    expectAToldHarmlessFailure(home);
+}
+
+TEST(PersistenceTest, ASaveOnAFullDiskLeavesTheFileAndSaysSo) {
+    const std::wstring home = faultPlace(L"full");
+    ULARGE_INTEGER free{};
+    if (home.empty() || !GetDiskFreeSpaceExW(home.c_str(), &free, nullptr, nullptr) ||
+        free.QuadPart >= 4096 ||
+        GetFileAttributesW((home + L"\\Zorvel.ini").c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "no full file system: faults.sh could not mount a small tmpfs here";
+    }
+    expectAToldHarmlessFailure(home);
+}
+
+TEST(PersistenceTest, AFileThatIsNoSettingsFileIsToldOnceAndLeftAsItWas) {
+    Zorvel zorvel(false);
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>(i * 7919 % 251);
+    }
+    ASSERT_TRUE(writeFile(zorvel.settingsFile(), binary));
+    zorvel.launch();
+    ASSERT_NE(answerBox(zorvel, texts::kSettingsUnreadable), nullptr);
+    ASSERT_TRUE(zorvel.waitForWindow());
+    EXPECT_TRUE(zorvel.list().empty());
+    zorvel.add("Nou");
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_EQ(readFile(zorvel.settingsFile()), binary);
+}
+
+TEST(PersistenceTest, AUnicodeFileWithoutAByteOrderMarkIsReadExactly) {
+    Zorvel zorvel(false);
+    ASSERT_TRUE(writeFile(zorvel.settingsFile(),
+                          utf16Le(u"[OPTIUNI]\r\nInterval_de_timp=3\r\nNr_ferestre=3\r\n"
+                                  u"[FERESTRE_DE_INCHIS]\r\nCaption1=Gama\r\n"
+                                  u"Caption2=Reclam\u0103\r\nCaption3=Alfa\r\n")));
+    zorvel.start();
+    const std::string romanian = "Reclam\xC4\x83";
+    ASSERT_TRUE(zorvel.waitForList({"Alfa", "Gama", romanian}));
+    EXPECT_EQ(zorvel.text(kTxtTimp), "3");
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_TRUE(readFile(zorvel.settingsFile()).starts_with("\xFF\xFE"));
+    EXPECT_TRUE(holdsInOrder(settingsLines(zorvel.settingsFile()),
+                             {"Interval_de_timp=3", "Nr_ferestre=3", "Caption1=Alfa",
+                              "Caption2=Gama", "Caption3=" + romanian}));
+}
 
 TEST(PersistenceTest, FirstStartCreatesTheTemplateAndStartsWithoutSweeps) {
     Zorvel zorvel;

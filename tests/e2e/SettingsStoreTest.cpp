@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "Support.h"
 #include "platform/win32/Win32SettingsStore.h"
@@ -14,9 +15,9 @@ namespace zorvel::e2e {
 namespace {
 
 using win32::Win32SettingsStore;
+using State = SettingsStore::Contents::State;
 
 const std::string kRomanian = "Fereastr\xC4\x83 \xC8\x99i \xC8\x9B";  // ă, ș, ț
-const std::string kMissing = "***";
 
 std::string bytesOf(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
@@ -27,30 +28,39 @@ void writeBytes(const std::wstring& path, const std::string& bytes) {
     std::ofstream(path.c_str(), std::ios::binary) << bytes;
 }
 
-std::string textOfUnicodeFile(const std::string& bytes) {
-    std::wstring wide((bytes.size() - 2) / 2, L'\0');
-    bytes.copy(reinterpret_cast<char*>(wide.data()), wide.size() * 2, 2);
-    return narrow(wide);
+// The names in a directory, "." and ".." left out; `directory` may be a "\\?\" path.
+std::vector<std::wstring> namesIn(const std::wstring& directory) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((directory + L"\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") {
+            names.push_back(name);
+        }
+    }
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
+    return names;
 }
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
     std::wstring path() const { return dir.file(L"Zorvel.ini"); }
-    std::string read(const std::string& section, const std::string& key) {
-        return store.read(section, key, kMissing, 256);
-    }
 
     TempDir dir;
     Win32SettingsStore store{narrow(path())};
 };
 
 TEST_F(SettingsStoreTest, CreatesTheTemplateByteForByteAndOnlyOnce) {
+    EXPECT_EQ(store.read().state, State::Missing);
     ASSERT_TRUE(store.createNew(std::string(kSettingsTemplate)));
     EXPECT_EQ(bytesOf(path()), kSettingsTemplate);
     EXPECT_EQ(bytesOf(path()).size(), 168u);
-    EXPECT_EQ(read("OPTIUNI", "Interval_de_timp"), "0");
-    EXPECT_EQ(read("optiuni", "NR_FERESTRE"), "0");
-    EXPECT_EQ(read("FERESTRE_DE_INCHIS", "Caption1"), kMissing);
+    const SettingsStore::Contents contents = store.read();
+    EXPECT_EQ(contents.state, State::Read);
+    EXPECT_EQ(contents.bytes, kSettingsTemplate);
     EXPECT_FALSE(store.createNew("[OPTIUNI]\r\n"));
     EXPECT_EQ(bytesOf(path()), kSettingsTemplate);
 }
@@ -66,72 +76,84 @@ TEST_F(SettingsStoreTest, NeverOverwritesAnExistingFileWhateverItsAttributes) {
         writeBytes(path(), mine);
         ASSERT_TRUE(SetFileAttributesW(path().c_str(), attribute));
         EXPECT_FALSE(store.createNew(std::string(kSettingsTemplate)));
-        EXPECT_EQ(read("OPTIUNI", "Nr_ferestre"), "3");
+        EXPECT_EQ(store.read().bytes, mine);
         SetFileAttributesW(path().c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(bytesOf(path()), mine);
         DeleteFileW(path().c_str());
     }
 }
 
-TEST_F(SettingsStoreTest, ValuesGoThroughTheProfileCallsAndKeepTheComments) {
-    ASSERT_TRUE(store.createNew(std::string(kSettingsTemplate)));
-    store.prepareFor("Oferta speciala\n");
-    EXPECT_EQ(bytesOf(path()), kSettingsTemplate);
-    store.write("OPTIUNI", "Nr_ferestre", "2");
-    store.write("FERESTRE_DE_INCHIS", "Caption1", "Oferta speciala");
-    store.write("FERESTRE_DE_INCHIS", "Caption2", std::string(300, 'a'));
-    EXPECT_EQ(read("OPTIUNI", "Nr_ferestre"), "2");
-    EXPECT_EQ(read("FERESTRE_DE_INCHIS", "Caption1"), "Oferta speciala");
-    EXPECT_EQ(read("FERESTRE_DE_INCHIS", "Caption2"), std::string(255, 'a'));
-    const std::string bytes = bytesOf(path());
-    EXPECT_NE(bytes.find(";;;; Optiuni generale ;;;;\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("Interval_de_timp=0\r\nNr_ferestre=2\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("Caption1=Oferta speciala\r\n"), std::string::npos);
+TEST_F(SettingsStoreTest, ReplacesTheWholeFileKeepingItsAttributesAndNothingElse) {
+    ASSERT_TRUE(store.replace("[A]\r\nk=1\r\n"));  // no file yet: made
+    ASSERT_TRUE(SetFileAttributesW(path().c_str(), FILE_ATTRIBUTE_HIDDEN));
+    const std::string large(3'000'000, 'x');
+    ASSERT_TRUE(store.replace(large));
+    EXPECT_EQ(bytesOf(path()), large);
+    EXPECT_NE(GetFileAttributesW(path().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    ASSERT_TRUE(store.replace(std::string(kSettingsTemplate)));
+    EXPECT_EQ(store.read().bytes, kSettingsTemplate);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::wstring>{L"Zorvel.ini"});
 }
 
-TEST_F(SettingsStoreTest, ARomanianCaptionTurnsTheFileUnicodeAndReadsBackIdentical) {
-    ASSERT_TRUE(store.createNew(std::string(kSettingsTemplate)));
-    store.write("FERESTRE_DE_INCHIS", "Caption1", "Oferta");
-    store.prepareFor("Oferta\n" + kRomanian + "\n");
-    const std::string converted = bytesOf(path());
-    ASSERT_TRUE(converted.starts_with("\xFF\xFE"));
-    store.prepareFor(kRomanian);
-    EXPECT_EQ(bytesOf(path()), converted);
-
-    store.write("FERESTRE_DE_INCHIS", "Caption2", kRomanian);
-    EXPECT_EQ(read("FERESTRE_DE_INCHIS", "Caption2"), kRomanian);
-    EXPECT_EQ(read("FERESTRE_DE_INCHIS", "Caption1"), "Oferta");
-    EXPECT_EQ(read("OPTIUNI", "Interval_de_timp"), "0");
-    const std::string bytes = bytesOf(path());
-    ASSERT_TRUE(bytes.starts_with("\xFF\xFE"));
-    const std::string text = textOfUnicodeFile(bytes);
-    EXPECT_NE(text.find("[OPTIUNI]\r\n;;;; Optiuni generale ;;;;\r\n"), std::string::npos);
-    EXPECT_NE(text.find(";;;; Caption-ul ferestrelor care trebuie inchise automat ;;;;\r\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("Caption2=" + kRomanian + "\r\n"), std::string::npos);
+TEST_F(SettingsStoreTest, TheCodePageTakesOnlyWhatItHoldsExactly) {
+    EXPECT_EQ(store.fromUtf8("\xC3\xA9t\xC3\xA9"), std::optional<std::string>("\xE9t\xE9"));
+    EXPECT_EQ(store.toUtf8("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(store.fromUtf8(kRomanian), std::nullopt);  // no "s" standing in for "ș"
+    EXPECT_EQ(store.fromUtf8(""), std::optional<std::string>(""));
 }
 
-TEST_F(SettingsStoreTest, PreparingForAMissingFileLeavesAnEmptyUnicodeOne) {
-    store.prepareFor(kRomanian);
-    EXPECT_EQ(bytesOf(path()), "\xFF\xFE");
-    store.write("FERESTRE_DE_INCHIS", "Caption1", kRomanian);
-    EXPECT_EQ(read("FERESTRE_DE_INCHIS", "Caption1"), kRomanian);
-}
-
-TEST_F(SettingsStoreTest, AnUnwritablePathReadsAsMissingAndWritesNothing) {
+TEST_F(SettingsStoreTest, AnUnwritablePathIsMissingOrUnreadableAndGetsNothing) {
     const std::wstring nowhere = dir.file(L"lipsa\\Zorvel.ini");
     const std::wstring folder = dir.file(L"Zorvel.ini");  // a directory where the file belongs
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-    for (const std::wstring& where : {nowhere, folder}) {
-        SCOPED_TRACE(narrow(where));
-        Win32SettingsStore unwritable(narrow(where));
+    const struct {
+        std::wstring where;
+        State state;
+    } cases[] = {{nowhere, State::Missing}, {folder, State::Unreadable}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(narrow(c.where));
+        Win32SettingsStore unwritable(narrow(c.where));
+        EXPECT_EQ(unwritable.read().state, c.state);
         EXPECT_FALSE(unwritable.createNew(std::string(kSettingsTemplate)));
-        unwritable.prepareFor(kRomanian);
-        unwritable.write("OPTIUNI", "Nr_ferestre", "1");
-        EXPECT_EQ(unwritable.read("OPTIUNI", "Nr_ferestre", kMissing, 256), kMissing);
+        EXPECT_FALSE(unwritable.replace("[OPTIUNI]\r\nNr_ferestre=1\r\n"));
     }
-    EXPECT_EQ(GetFileAttributesW(nowhere.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::wstring>{L"Zorvel.ini"});
+}
+
+// Folders nested past 260 characters, removed here: the shell's removal of the temporary
+// directory cannot walk paths that long.
+struct DeepFolders {
+    explicit DeepFolders(const std::wstring& root) : path(L"\\\\?\\" + root) {
+        for (int i = 0; path.size() < 300; ++i) {
+            path += L"\\" + std::wstring(40, static_cast<wchar_t>(L'a' + i));
+            made.push_back(path);
+            CreateDirectoryW(path.c_str(), nullptr);
+        }
+    }
+    ~DeepFolders() {
+        DeleteFileW((path + L"\\Zorvel.ini").c_str());
+        for (auto folder = made.rbegin(); folder != made.rend(); ++folder) {
+            RemoveDirectoryW(folder->c_str());
+        }
+    }
+    std::wstring path;
+    std::vector<std::wstring> made;
+};
+
+TEST_F(SettingsStoreTest, APathOfMoreThan260CharactersRoundTrips) {
+    const DeepFolders deep(dir.path());
+    ASSERT_NE(GetFileAttributesW(deep.path.c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::wstring file = deep.path.substr(4) + L"\\Zorvel.ini";
+    ASSERT_GE(file.size(), 260u);
+    Win32SettingsStore longStore(narrow(file));
+    const std::string content = "[OPTIUNI]\r\nNr_ferestre=1\r\n";
+    ASSERT_TRUE(longStore.createNew(std::string(kSettingsTemplate)));
+    EXPECT_EQ(longStore.read().bytes, kSettingsTemplate);
+    ASSERT_TRUE(longStore.replace(content));
+    EXPECT_EQ(longStore.read().bytes, content);
+    EXPECT_EQ(namesIn(deep.path), std::vector<std::wstring>{L"Zorvel.ini"});
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::wstring>{std::wstring(40, L'a')});
 }
 
 TEST(SettingsStorePathTest, TheFileLiesBesideTheExecutable) {

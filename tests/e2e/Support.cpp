@@ -6,6 +6,7 @@
 #include <cstring>
 #include <thread>
 
+#include "base/Utf.h"
 #include "platform/win32/ControlIds.h"
 
 namespace zorvel::e2e {
@@ -24,20 +25,11 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 std::wstring widen(const std::string& utf8) {
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring out(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
-    return out;
+    return utf::toWide<wchar_t>(utf8);
 }
 
 std::string narrow(const std::wstring& utf16) {
-    const int size = static_cast<int>(utf16.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), length, nullptr, nullptr);
-    return out;
+    return utf::fromWide(utf16.data(), utf16.size());
 }
 
 std::string windowText(HWND window) {
@@ -310,10 +302,22 @@ Zorvel::Zorvel(bool startNow) {
     }
 }
 
+Zorvel::Zorvel(const std::wstring& home) : home_(home) {
+    CopyFileW(besideDriver(L"Zorvel.exe").c_str(), (home_ + L"\\Zorvel.exe").c_str(), TRUE);
+}
+
 void Zorvel::start() {
-    process_ = Process(dir_.file(L"Zorvel.exe"), L"", dir_.path());
+    launch();
+    waitForWindow();
+}
+
+void Zorvel::launch() {
+    process_ = Process(home_ + L"\\Zorvel.exe", L"", home_);
     window_ = nullptr;
-    waitUntil([&] {
+}
+
+bool Zorvel::waitForWindow() {
+    return waitUntil([&] {
         for (HWND window : process_.windows({}, true)) {
             wchar_t name[64]{};
             GetClassNameW(window, name, 64);

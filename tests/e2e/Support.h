@@ -99,8 +99,14 @@ class Process {
 class Zorvel {
   public:
     explicit Zorvel(bool start = true);
+    // Zorvel.exe in `home`, an existing directory (copied there unless it is there already),
+    // not started yet.
+    explicit Zorvel(const std::wstring& home);
     void start();
-    std::wstring settingsFile() const { return dir_.file(L"Zorvel.ini"); }
+    // Starts the process without waiting for its window (a box may come first).
+    void launch();
+    bool waitForWindow();
+    std::wstring settingsFile() const { return home_ + L"\\Zorvel.ini"; }
     // Ends Zorvel through its exit button and waits for the process to be gone.
     bool exit();
     // Asks the window to close, as its close box does.
@@ -136,6 +142,7 @@ class Zorvel {
 
   private:
     TempDir dir_;
+    std::wstring home_ = dir_.path();
     Process process_;
     HWND window_ = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/Utf.h"
+
 namespace zorvel::fakes {
 
 WindowId FakeDesktop::open(const std::string& title, bool visible, WindowId parent) {
@@ -119,7 +121,8 @@ std::string FakeDesktop::title(WindowId window, int maxChars) {
     if (w == nullptr) {
         return {};
     }
-    return w->title.substr(0, static_cast<size_t>(maxChars));
+    // Cut in UTF-16 units as the platform cuts, which may leave half a pair (read as U+FFFD).
+    return utf::toUtf8(utf::toUtf16(w->title).substr(0, static_cast<size_t>(maxChars)));
 }
 
 }  // namespace zorvel::fakes

@@ -21,6 +21,9 @@ class FakeForm : public Form {
     void releaseMouse() override { captured = false; }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
+    void warn(const std::string& text, const std::string& title) override {
+        warnings.push_back(title + ": " + text);
+    }
     void popupMenuAtPointer() override { ++menuPopups; }
     void unload() override;
 
@@ -38,6 +41,7 @@ class FakeForm : public Form {
     Answer answer = Answer::No;
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
+    std::vector<std::string> warnings;
     std::function<void()> onUnload;
 };
 

@@ -29,7 +29,7 @@ class FormTest : public ::testing::Test {
     }
 
     bool hasLine(const std::string& line) const {
-        return store.text().find(line + "\r\n") != std::string::npos;
+        return store.bytes().find(line + "\r\n") != std::string::npos;
     }
 
     fakes::FakeListBox lstCaption;
@@ -116,6 +116,34 @@ TEST_F(FormTest, TheSessionEndingSavesWhileHidden) {
     form.Form_SessionEnding();
     EXPECT_TRUE(hasLine("Interval_de_timp=7"));
     EXPECT_TRUE(hasLine("Caption1=Pastrat"));
+}
+
+TEST_F(FormTest, AFileThatCannotBeReadIsToldOnceAtStartAndLeftAloneAtExit) {
+    const std::string binary("\x01\x00\x7F\x00\xFF", 5);
+    store.replace(binary);
+    form.Form_Load();
+    EXPECT_EQ(window.warnings,
+              std::vector<std::string>{
+                  "Atentie: Fisierul de setari nu a putut fi citit. Programul porneste cu lista "
+                  "goala si nu va modifica fisierul:\nC:\\Zorvel\\Zorvel.ini"});
+    form.mnuExit_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(store.bytes(), binary);
+    EXPECT_EQ(window.warnings.size(), 1u);
+}
+
+TEST_F(FormTest, AFailedSaveIsToldAtExitButNeverAtTheSessionsEnd) {
+    form.Form_Load();
+    const std::string before = store.bytes();
+    store.directoryReadOnly = true;
+    form.Form_SessionEnding();
+    EXPECT_TRUE(window.warnings.empty());
+    form.mnuExit_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(window.warnings,
+              std::vector<std::string>{"Atentie: Setarile nu au putut fi salvate in "
+                                       "fisierul\nC:\\Zorvel\\Zorvel.ini"});
+    EXPECT_EQ(store.bytes(), before);
 }
 
 TEST_F(FormTest, MovementsOverTheSurfaceResetTheLinkButNeverActAsTrayClicks) {

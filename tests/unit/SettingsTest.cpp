@@ -7,15 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Utf.h"
 #include "closer/Sweep.h"
 #include "fakes/FakeControls.h"
 #include "fakes/MemoryStore.h"
+#include "settings/ProfileDocument.h"
 
 namespace zorvel {
 namespace {
 
 using Items = std::vector<std::string>;
-using Write = fakes::MemoryStore::Write;
 
 std::string crlfLines(std::initializer_list<std::string> lines) {
     std::string text;
@@ -33,6 +34,15 @@ std::string templateWith(const std::string& interval, const std::string& count) 
                       ";;;; Caption-ul ferestrelor care trebuie inchise automat ;;;;", " "});
 }
 
+std::string utf16Le(const std::string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : utf::toUtf16(text)) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 // One start of the program over the file: the design-time controls, then the load.
 struct Start {
     explicit Start(SettingsStore& store) : settings(store, lstCaption, txtTimp, tmrVerifica) {
@@ -40,7 +50,7 @@ struct Start {
             ++changes;
             intervalBox.txtTimp_Change();
         };
-        settings.load();
+        loaded = settings.load();
     }
 
     fakes::FakeListBox lstCaption;
@@ -48,6 +58,7 @@ struct Start {
     fakes::FakeTimer tmrVerifica;
     IntervalBox intervalBox{txtTimp, tmrVerifica};
     Settings settings;
+    bool loaded = false;
     int changes = 0;
 };
 
@@ -72,11 +83,7 @@ TEST(SettingsTest, WorkedExampleAcrossThreeStarts) {
     first.lstCaption.add("Oferta speciala");
     first.lstCaption.add("Reclama");
     first.settings.save();
-    EXPECT_EQ(store.writes,
-              (std::vector<Write>{{"OPTIUNI", "Interval_de_timp", "10"},
-                                  {"OPTIUNI", "Nr_ferestre", "2"},
-                                  {"FERESTRE_DE_INCHIS", "Caption1", "Oferta speciala"},
-                                  {"FERESTRE_DE_INCHIS", "Caption2", "Reclama"}}));
+    EXPECT_EQ(store.replaces, 1);
     EXPECT_EQ(store.bytes(), templateWith("10", "2") +
                                  crlfLines({"Caption1=Oferta speciala", "Caption2=Reclama"}));
 
@@ -107,13 +114,13 @@ TEST(SettingsTest, AFileThatCannotBeCreatedLeavesTheDesignTimeState) {
     store.directoryReadOnly = true;
     Start run(store);
     EXPECT_FALSE(store.exists());
-    EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(store.replaces, 0);
     EXPECT_EQ(run.tmrVerifica.milliseconds, 5000);
     EXPECT_EQ(run.txtTimp.value, "");
     EXPECT_TRUE(run.lstCaption.items.empty());
 
     run.lstCaption.add("Reclama");
-    run.settings.save();
+    EXPECT_FALSE(run.settings.save());
     EXPECT_FALSE(store.exists());
 }
 
@@ -157,14 +164,15 @@ TEST(SettingsTest, CountIsReadLenientlyAndLimitsTheKeysRead) {
                                {"0.4", {}},
                                {"abc", {}},
                                {"***3", {}},
-                               {"70000", {}},
                                {"2", {"Alfa", "Beta"}},
                                {"3abc", {"Alfa", "Beta", "Gama"}},
                                {" 1 . 6", {"Alfa", "Beta"}},
                                {"2.5", {"Alfa", "Beta"}},
                                {"3.5", {"Alfa", "Beta", "Delta", "Gama"}},
                                {"0.6", {"Alfa"}},
-                               {"32767", {"Alfa", "Beta", "Delta", "Epsilon", "Gama"}}};
+                               {"32767", {"Alfa", "Beta", "Delta", "Epsilon", "Gama"}},
+                               {"70000", {"Alfa", "Beta", "Delta", "Epsilon", "Gama"}},
+                               {"1e300", {"Alfa", "Beta", "Delta", "Epsilon", "Gama"}}};
     for (const CountCase& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "(absent)");
         const std::string count = c.stored ? std::string("Nr_ferestre=") + c.stored + "\r\n" : "";
@@ -290,7 +298,9 @@ TEST(SettingsTest, TheTimersIntervalIsSavedInWholeSecondsNotTheText) {
         run.tmrVerifica.setInterval(c.milliseconds);
         run.txtTimp.setText(c.typed);
         run.settings.save();
-        EXPECT_EQ(store.read("OPTIUNI", "Interval_de_timp", "", 256), c.saved);
+        EXPECT_EQ(
+            ProfileDocument::parse(store.bytes(), store)->value("OPTIUNI", "Interval_de_timp"),
+            c.saved);
     }
 }
 
@@ -308,12 +318,72 @@ TEST(SettingsTest, ARomanianCaptionSurvivesARestartAndEveryLineIsKept) {
         run.lstCaption.add(caption);
         run.settings.save();
     }
-    EXPECT_TRUE(store.unicode());
-    EXPECT_TRUE(store.bytes().starts_with(std::string_view("\xFF\xFE[\0O\0", 6)));
-    EXPECT_EQ(store.text(),
-              templateWith("0", "2") + crlfLines({"Caption1=" + caption, "Caption2=Oferta"}));
+    EXPECT_EQ(store.bytes(), utf16Le(templateWith("0", "2") +
+                                     crlfLines({"Caption1=" + caption, "Caption2=Oferta"})));
     Start next(store);
     EXPECT_EQ(next.lstCaption.items, (Items{caption, "Oferta"}));
+}
+
+struct UnreadableCase {
+    const char* name;
+    std::string bytes;
+    bool readFails;
+};
+
+TEST(SettingsTest, AFileThatCannotBeReadLoadsNothingAndIsNeverWritten) {
+    const UnreadableCase cases[] = {
+        {"binary", std::string("[OPTIUNI]\r\nNr_ferestre=1\0\x01\x02", 27), false},
+        {"big-endian UTF-16", std::string("\xFE\xFF\0[\0A\0]", 8), false},
+        {"no section, no key", "; doar un comentariu\r\n \r\ntext liber\r\n", false},
+        {"cannot be opened", templateWith("3", "0"), true},
+    };
+    for (const UnreadableCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::MemoryStore store(c.bytes);
+        store.readFails = c.readFails;
+        Start run(store);
+        EXPECT_FALSE(run.loaded);
+        EXPECT_EQ(run.tmrVerifica.milliseconds, 5000);
+        run.lstCaption.add("Reclama");
+        EXPECT_TRUE(run.settings.save());
+        EXPECT_EQ(store.replaces, 0);
+        EXPECT_EQ(store.bytes(), c.bytes);
+    }
+}
+
+TEST(SettingsTest, AnEmptyFileIsSimplyFilled) {
+    fakes::MemoryStore store("");
+    Start run(store);
+    EXPECT_TRUE(run.loaded);
+    run.lstCaption.add("Reclama");
+    EXPECT_TRUE(run.settings.save());
+    EXPECT_EQ(store.bytes(), crlfLines({"[OPTIUNI]", "Interval_de_timp=5", "Nr_ferestre=1",
+                                        "[FERESTRE_DE_INCHIS]", "Caption1=Reclama"}));
+}
+
+TEST(SettingsTest, AFailedSaveSaysSoAndLeavesTheFileAsItWas) {
+    fakes::MemoryStore store(templateWith("3", "0"));
+    Start run(store);
+    run.lstCaption.add("Reclama");
+    store.directoryReadOnly = true;
+    EXPECT_FALSE(run.settings.save());
+    EXPECT_EQ(store.bytes(), templateWith("3", "0"));
+}
+
+TEST(SettingsTest, FortyThousandCaptionsComeBackExactly) {
+    Items captions;
+    for (int i = 1; i <= 40000; ++i) {
+        captions.push_back("Fereastra " + std::string(5 - std::to_string(i).size(), '0') +
+                           std::to_string(i) + (i % 7 == 0 ? " \xC8\x99" : ""));
+    }
+    fakes::MemoryStore store;
+    {
+        Start run(store);
+        run.lstCaption.items = captions;
+        EXPECT_TRUE(run.settings.save());
+    }
+    Start next(store);
+    EXPECT_EQ(next.lstCaption.items, captions);
 }
 
 }  // namespace

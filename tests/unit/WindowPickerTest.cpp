@@ -154,6 +154,24 @@ TEST_F(WindowPickerTest, ALongTitleIsCutTo254Characters) {
     EXPECT_EQ(lstCaption.item(0), title.substr(0, 150) + std::string(104, 'y'));
 }
 
+TEST_F(WindowPickerTest, TheCutTo254KeepsEveryCharacterWhole) {
+    const std::string face = "\xF0\x9F\x98\x80";  // two UTF-16 units
+    const struct {
+        std::string title;
+        std::string kept;
+    } cases[] = {
+        {std::string(253, 'a') + face, std::string(253, 'a')},
+        {std::string(252, 'a') + face + "b", std::string(252, 'a') + face},
+        {std::string(254, 'a') + face, std::string(254, 'a')},
+    };
+    for (const auto& c : cases) {
+        lstCaption.clear();
+        pickOver(desktop.open(c.title));
+        ASSERT_EQ(lstCaption.count(), 1);
+        EXPECT_EQ(lstCaption.item(0), c.kept);
+    }
+}
+
 TEST_F(WindowPickerTest, AParentChainThatLoopsEndsWithoutAddingAnything) {
     const WindowId a = desktop.open("A");
     const WindowId b = desktop.open("B", true, a);

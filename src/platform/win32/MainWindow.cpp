@@ -125,6 +125,10 @@ Answer MainWindow::askYesNo(const std::string& text, const std::string& title) {
     return answer == IDYES ? Answer::Yes : Answer::No;
 }
 
+void MainWindow::warn(const std::string& text, const std::string& title) {
+    MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void MainWindow::popupMenuAtPointer() {
     POINT at{};
     GetCursorPos(&at);

@@ -40,6 +40,7 @@ class MainWindow : public Form {
     void releaseMouse() override { ReleaseCapture(); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
+    void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
     void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
 

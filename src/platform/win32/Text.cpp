@@ -1,32 +1,21 @@
 #include "platform/win32/Text.h"
 
-#include <windows.h>
+#include "base/Utf.h"
 
 namespace zorvel::win32 {
 
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the W calls take UTF-16");
+
 std::wstring widen(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring out(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), length);
-    return out;
+    return utf::toWide<wchar_t>(utf8);
 }
 
 std::string narrow(const wchar_t* utf16, int length) {
-    if (length <= 0) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, utf16, length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16, length, out.data(), size, nullptr, nullptr);
-    return out;
+    return length <= 0 ? std::string() : utf::fromWide(utf16, static_cast<std::size_t>(length));
 }
 
 std::string narrow(const std::wstring& utf16) {
-    return narrow(utf16.data(), static_cast<int>(utf16.size()));
+    return utf::fromWide(utf16.data(), utf16.size());
 }
 
 }  // namespace zorvel::win32

@@ -13,17 +13,21 @@ std::string windowText(HWND window);
 
 class Win32ListBox : public ListBox {
   public:
-    explicit Win32ListBox(HWND box) : box_(box) {}
+    explicit Win32ListBox(HWND box);
     int count() const override;
     std::string item(int index) const override;
     int selectedIndex() const override;
     void select(int index) override;
     void add(const std::string& text) override;
+    void addAll(const std::vector<std::string>& texts) override;
     void removeAt(int index) override;
     void clear() override;
 
   private:
+    LRESULT listMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
+
     HWND box_;
+    WNDPROC listProc_;
 };
 
 class Win32TextBox : public TextBox {

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string_view>
+#include <algorithm>
 
 #include "platform/win32/Text.h"
 #include "settings/Settings.h"
@@ -12,12 +11,13 @@ namespace zorvel::win32 {
 
 namespace {
 
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-// A settings file is a few kilobytes; anything this big is left as it is.
-constexpr LONGLONG kLargestConverted = 16LL * 1024 * 1024;
 constexpr DWORD kLongestPath = 32768;
+// Far beyond any list a person keeps; a larger file is not read into memory.
+constexpr LONGLONG kLargestFile = 1LL << 30;
+constexpr DWORD kChunk = 1 << 24;
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                  FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 std::wstring modulePath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -36,74 +36,71 @@ std::wstring modulePath() {
     return {};
 }
 
-// Whether the ANSI code page holds every character of `text`, with no best-fit stand-ins.
-bool fitsAnsiCodePage(const std::wstring& text) {
-    if (text.empty() || GetACP() == CP_UTF8) {
-        return true;
+// The "\\?\" form, which every file call takes at any length. Empty when the path cannot be
+// made full: then every call fails and nothing is written anywhere.
+std::wstring extendedPath(const std::wstring& path) {
+    if (path.starts_with(L"\\\\?\\")) {
+        return path;
     }
-    const int length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr,
-                                         0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(size), '\0');
-    BOOL usedDefault = FALSE;
-    const int converted = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length,
-                                              ansi.data(), size, nullptr, &usedDefault);
-    return converted > 0 && !usedDefault;
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (size == 0 || length == 0 || length >= size) {
+        return {};
+    }
+    full.resize(length);
+    return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
 }
 
-std::optional<std::string> readAll(HANDLE file) {
+bool readAll(HANDLE file, std::string& bytes) {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || size.QuadPart > kLargestConverted) {
-        return std::nullopt;
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > kLargestFile) {
+        return false;
     }
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!bytes.empty() &&
-        (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-         read != bytes.size())) {
-        return std::nullopt;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    for (size_t at = 0; at < bytes.size();) {
+        DWORD read = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(kChunk, bytes.size() - at));
+        if (!ReadFile(file, bytes.data() + at, wanted, &read, nullptr) || read == 0) {
+            return false;
+        }
+        at += read;
     }
-    return bytes;
+    return true;
 }
 
-// The file's text as the profile calls would read it: ANSI, or UTF-8 after its mark.
-std::string toUtf16Le(std::string_view bytes) {
-    UINT codePage = CP_ACP;
-    if (bytes.starts_with(kUtf8Mark)) {
-        bytes.remove_prefix(kUtf8Mark.size());
-        codePage = CP_UTF8;
+bool writeAll(HANDLE file, const std::string& bytes) {
+    for (size_t at = 0; at < bytes.size();) {
+        DWORD written = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(kChunk, bytes.size() - at));
+        if (!WriteFile(file, bytes.data() + at, wanted, &written, nullptr) || written == 0) {
+            return false;
+        }
+        at += written;
     }
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
-    std::string out(kUtf16LeMark);
-    for (wchar_t unit : wide) {
-        out += static_cast<char>(unit & 0xFF);
-        out += static_cast<char>((unit >> 8) & 0xFF);
-    }
-    return out;
+    return true;
 }
 
-void replaceContents(HANDLE file, LONGLONG oldSize, const std::string& bytes) {
-    LARGE_INTEGER newSize{};
-    newSize.QuadPart = static_cast<LONGLONG>(bytes.size());
-    // Claim the space first: on a full disk this fails before any byte is overwritten.
-    if (!SetFilePointerEx(file, newSize, nullptr, FILE_BEGIN) || !SetEndOfFile(file)) {
-        LARGE_INTEGER restore{};
-        restore.QuadPart = oldSize;
-        SetFilePointerEx(file, restore, nullptr, FILE_BEGIN);
-        SetEndOfFile(file);
-        return;
+// A new file holding exactly `bytes`, on the disk when this returns true; a file this made
+// but could not fill is removed, as a cut one would be worse than none.
+bool writeFile(const std::wstring& path, DWORD creation, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, creation,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
     }
-    SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const bool complete = writeAll(file, bytes) && FlushFileBuffers(file);
+    CloseHandle(file);
+    if (!complete) {
+        DeleteFileW(path.c_str());
+    }
+    return complete;
 }
 
 }  // namespace
 
-Win32SettingsStore::Win32SettingsStore(const std::string& path) : path_(widen(path)) {}
+Win32SettingsStore::Win32SettingsStore(const std::string& path)
+    : path_(path), filePath_(extendedPath(widen(path))) {}
 
 std::string Win32SettingsStore::besideExecutable() {
     const std::wstring module = modulePath();
@@ -111,58 +108,77 @@ std::string Win32SettingsStore::besideExecutable() {
     return settingsPath(narrow(module.substr(0, module.find_last_of(L'\\'))));
 }
 
+SettingsStore::Contents Win32SettingsStore::read() const {
+    HANDLE file = CreateFileW(filePath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return {missing ? Contents::State::Missing : Contents::State::Unreadable, {}};
+    }
+    Contents contents{Contents::State::Read, {}};
+    if (!readAll(file, contents.bytes)) {
+        contents = {Contents::State::Unreadable, {}};
+    }
+    CloseHandle(file);
+    return contents;
+}
+
 bool Win32SettingsStore::createNew(const std::string& content) {
     // CREATE_NEW fails on any existing file, hidden, system and read-only ones included.
-    HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    return writeFile(filePath_, CREATE_NEW, content);
+}
+
+bool Win32SettingsStore::replace(const std::string& content) {
+    if (filePath_.empty()) {
         return false;
     }
-    DWORD written = 0;
-    const bool complete =
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-        written == content.size();
-    CloseHandle(file);
-    if (!complete) {
-        DeleteFileW(path_.c_str());  // a cut template would be worse than none
+    // Written whole and flushed beside the file, then renamed over it: a failure at any step
+    // leaves the old file as it was.
+    const std::wstring temporary =
+        filePath_ + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    const DWORD old = GetFileAttributesW(filePath_.c_str());
+    const DWORD attributes =
+        old == INVALID_FILE_ATTRIBUTES ? FILE_ATTRIBUTE_NORMAL : (old & kKeptAttributes);
+    const bool replaced = writeFile(temporary, CREATE_ALWAYS, content) &&
+                          (attributes == FILE_ATTRIBUTE_NORMAL ||
+                           SetFileAttributesW(temporary.c_str(), attributes)) &&
+                          MoveFileExW(temporary.c_str(), filePath_.c_str(),
+                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!replaced) {
+        SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(temporary.c_str());
     }
-    return complete;
+    return replaced;
 }
 
-std::string Win32SettingsStore::read(const std::string& section, const std::string& key,
-                                     const std::string& fallback, int bufferChars) {
-    if (bufferChars <= 0) {
+std::string Win32SettingsStore::toUtf8(std::string_view ansi) const {
+    if (ansi.empty()) {
         return {};
     }
-    std::wstring buffer(static_cast<size_t>(bufferChars), L'\0');
-    const DWORD length = GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
-                                                  widen(fallback).c_str(), buffer.data(),
-                                                  static_cast<DWORD>(bufferChars), path_.c_str());
-    return narrow(buffer.data(), static_cast<int>(length));
+    const int size = static_cast<int>(ansi.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
+    return narrow(wide);
 }
 
-void Win32SettingsStore::write(const std::string& section, const std::string& key,
-                               const std::string& value) {
-    WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), widen(value).c_str(),
-                               path_.c_str());
-}
-
-void Win32SettingsStore::prepareFor(const std::string& text) {
-    if (fitsAnsiCodePage(widen(text))) {
-        return;
+std::optional<std::string> Win32SettingsStore::fromUtf8(std::string_view utf8) const {
+    const std::wstring wide = widen(std::string(utf8));
+    if (wide.empty() || GetACP() == CP_UTF8) {
+        return narrow(wide);
     }
-    // Read-only, locked or impossible to create: the writes that follow fail the same way.
-    HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
+    const int length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr,
+                                         0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(size), '\0');
+    BOOL usedDefault = FALSE;
+    const int converted = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length,
+                                              ansi.data(), size, nullptr, &usedDefault);
+    if (converted != size || usedDefault) {
+        return std::nullopt;
     }
-    // With a byte-order mark the profile calls read and write the file in Unicode.
-    const std::optional<std::string> bytes = readAll(file);
-    if (bytes && !bytes->starts_with(kUtf16LeMark) && !bytes->starts_with(kUtf16BeMark)) {
-        replaceContents(file, static_cast<LONGLONG>(bytes->size()), toUtf16Le(*bytes));
-    }
-    CloseHandle(file);
+    return ansi;
 }
 
 }  // namespace zorvel::win32

@@ -6,22 +6,23 @@
 
 namespace zorvel::win32 {
 
-// Zorvel.ini through the platform's private-profile calls, in UTF-16 at the boundary.
+// Zorvel.ini read and written whole, through paths that no length limit cuts.
 class Win32SettingsStore : public SettingsStore {
   public:
     explicit Win32SettingsStore(const std::string& path);
     // The path of Zorvel.ini in the directory of the running executable.
     static std::string besideExecutable();
 
+    Contents read() const override;
     bool createNew(const std::string& content) override;
-    std::string read(const std::string& section, const std::string& key,
-                     const std::string& fallback, int bufferChars) override;
-    void write(const std::string& section, const std::string& key,
-               const std::string& value) override;
-    void prepareFor(const std::string& text) override;
+    bool replace(const std::string& content) override;
+    std::string path() const override { return path_; }
+    std::string toUtf8(std::string_view ansi) const override;
+    std::optional<std::string> fromUtf8(std::string_view utf8) const override;
 
   private:
-    std::wstring path_;
+    std::string path_;
+    std::wstring filePath_;  // "\\?\" and the full path; empty when it has none
 };
 
 }  // namespace zorvel::win32
