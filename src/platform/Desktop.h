@@ -41,8 +41,8 @@ class Desktop {
     virtual bool sendCloseChord(WindowId target) = 0;
     virtual WindowId windowFromPoint(Point screen) = 0;
     virtual WindowId parent(WindowId window) = 0;
-    // The title, cut to `maxChars` UTF-16 units without splitting a character; empty when
-    // there is none or it cannot be read.
+    // The title, cut to at most `maxChars` UTF-16 units; empty when there is none or it
+    // cannot be read.
     virtual std::string title(WindowId window, int maxChars) = 0;
 };
 

@@ -173,11 +173,7 @@ std::string Win32Desktop::title(WindowId window, int maxChars) {
         return {};
     }
     std::vector<wchar_t> buffer(static_cast<size_t>(maxChars) + 1);
-    int read = GetWindowTextW(hwnd(window), buffer.data(), maxChars + 1);
-    // The cut must not keep the first half of a pair of surrogates.
-    if (read > 0 && IS_HIGH_SURROGATE(buffer[static_cast<size_t>(read) - 1])) {
-        --read;
-    }
+    const int read = GetWindowTextW(hwnd(window), buffer.data(), maxChars + 1);
     return narrow(buffer.data(), read);
 }
 
