@@ -7,6 +7,11 @@ void ListedCaptions::add(const std::string& text) {
     stale_ = true;
 }
 
+void ListedCaptions::addAll(const std::vector<std::string>& texts) {
+    list_.addAll(texts);
+    stale_ = true;
+}
+
 void ListedCaptions::removeAt(int index) {
     list_.removeAt(index);
     stale_ = true;

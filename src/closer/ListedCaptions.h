@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
@@ -19,6 +20,7 @@ class ListedCaptions : public ListBox {
     int selectedIndex() const override { return list_.selectedIndex(); }
     void select(int index) override { list_.select(index); }
     void add(const std::string& text) override;
+    void addAll(const std::vector<std::string>& texts) override;
     void removeAt(int index) override;
     void clear() override;
 

@@ -75,12 +75,25 @@ TEST_F(WatcherTest, RenamesShowsAndTheForegroundAreLookedAtOnce) {
 }
 
 TEST_F(WatcherTest, TheListIsReadAgainOnlyAfterItChanges) {
-    const WindowId ad = desktop.open("Banner");
-    event(ad);
-    EXPECT_TRUE(desktop.exists(ad));
-    captions.add("banner");
-    event(ad, WindowEvent::Renamed);
-    EXPECT_FALSE(desktop.exists(ad));
+    const std::function<void()> changes[] = {
+        [&] { captions.add("banner"); },
+        [&] {
+            captions.addAll({"Alta", "BANNER"});
+        },
+        [&] {
+            captions.clear();
+            captions.add("Banner");
+        },
+    };
+    for (const auto& change : changes) {
+        captions.clear();
+        const WindowId ad = desktop.open("Banner");
+        event(ad);
+        EXPECT_TRUE(desktop.exists(ad));
+        change();
+        event(ad, WindowEvent::Renamed);
+        EXPECT_FALSE(desktop.exists(ad));
+    }
 }
 
 TEST_F(WatcherTest, OffStopsTheWatchAndNothingClosesUntilOnAgain) {
