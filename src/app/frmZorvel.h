@@ -14,6 +14,7 @@
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Form.h"
+#include "platform/FormControls.h"
 #include "platform/FormEvents.h"
 #include "platform/Instance.h"
 #include "platform/SettingsStore.h"
@@ -22,20 +23,6 @@
 #include "settings/Settings.h"
 
 namespace zorvel {
-
-// The controls of the main window that carry behaviour.
-struct FormControls {
-    ListBox& lstCaption;
-    TextBox& txtCaption;
-    TextBox& txtTimp;
-    CheckBox& chkMarcaj;
-    CheckBox& chkOnTop;
-    Button& cmdClose;
-    Label& Label2;
-    Timer& tmrVerifica;
-    // Runs only while a close waits for its window or new windows are being watched.
-    Timer& tmrRecheck;
-};
 
 // The platform services the program uses besides its own controls.
 struct Services {

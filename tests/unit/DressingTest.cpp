@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
 #include "fakes/FakeControls.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/frmZorvel.h"
 #include "platform/Form.h"
+#include "platform/FormControls.h"
 #include "platform/FormEvents.h"
 #include "platform/win32/ControlIds.h"
 #include "platform/win32/Win32Controls.h"

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "platform/DesignTime.h"
 #include "platform/win32/Text.h"
 
