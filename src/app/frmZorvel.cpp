@@ -17,7 +17,8 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       tray_(s.form, s.shell),
       picker_(c.chkMarcaj, c.cmdClose, captions_, s.form, s.desktop),
       onTop_(c.chkOnTop, c.cmdClose, s.form),
-      link_(c.Label2, s.form, s.shell) {}
+      link_(c.Label2, s.form, s.shell),
+      focus_(s.form, c.cmdExit) {}
 
 void frmZorvel::Form_Load() {
     if (s_.instance.anotherIsRunning()) {

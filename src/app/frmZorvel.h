@@ -8,6 +8,7 @@
 #include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
 #include "closer/Watcher.h"
+#include "dressing/FocusKeeper.h"
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
 #include "platform/Clock.h"
@@ -44,6 +45,8 @@ class frmZorvel : public FormEvents {
     bool Form_Unload() override;
     void Form_MouseMove(float x, float y) override;
     void Form_MouseUp(float x, float y) override { picker_.Form_MouseUp(x, y); }
+    void Form_CaptureLost() override { picker_.Form_CaptureLost(); }
+    void Form_Activate(bool active) override { focus_.Form_Activate(active); }
     void Form_SessionEnding() override;
     void cmdExit_Click() override { requestExit(); }
     void cmdAdauga_Click() override { editor_.cmdAdauga_Click(); }
@@ -87,6 +90,7 @@ class frmZorvel : public FormEvents {
     WindowPicker picker_;
     OnTopToggle onTop_;
     LinkLabel link_;
+    FocusKeeper focus_;
     bool blnExitRequested_ = false;
 };
 

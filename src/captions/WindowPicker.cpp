@@ -54,6 +54,12 @@ void WindowPicker::chkMarcaj_Click() {
     cmdClose_.focus();
 }
 
+void WindowPicker::Form_CaptureLost() {
+    if (chkMarcaj_.value() == 1 && form_.inFront() && !form_.holdsCapture()) {
+        form_.captureMouse();
+    }
+}
+
 void WindowPicker::Form_MouseUp(float x, float y) {
     const Point ptPick = form_.clientToScreen(Point{roundHalfEven(x), roundHalfEven(y)});
     WindowId hwndPick = desktop_.windowFromPoint(ptPick);

@@ -21,6 +21,9 @@ class WindowPicker {
     void chkMarcaj_Click();
     // The release: the top of the chain under the point gets its title added, then disarms.
     void Form_MouseUp(float x, float y);
+    // Takes the capture back while armed and in front: under X a late focus-out of the click
+    // that armed the picker cancels it, and the pick would then never come.
+    void Form_CaptureLost();
 
   private:
     CheckBox& chkMarcaj_;

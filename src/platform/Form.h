@@ -24,6 +24,12 @@ class Form {
     virtual void loadCustomPointer() = 0;
     virtual void captureMouse() = 0;
     virtual void releaseMouse() = 0;
+    // Whether the window is the one in front, and whether it holds the mouse capture.
+    virtual bool inFront() const = 0;
+    virtual bool holdsCapture() const = 0;
+    // The control of this window that has the keyboard focus; 0 when none has it.
+    virtual WindowId focusedControl() const = 0;
+    virtual void focusControl(WindowId control) = 0;
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;

@@ -12,6 +12,7 @@ struct FormControls {
     CheckBox& chkMarcaj;
     CheckBox& chkOnTop;
     Button& cmdClose;
+    Button& cmdExit;
     Label& Label2;
     Timer& tmrVerifica;
     // Runs only while a close waits for its window or new windows are being watched.

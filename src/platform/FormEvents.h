@@ -18,6 +18,9 @@ class FormEvents {
     virtual bool Form_Unload() = 0;
     virtual void Form_MouseMove(float x, float y) = 0;
     virtual void Form_MouseUp(float x, float y) = 0;
+    // The window lost the mouse capture to the system (a cancelled mode), not by releasing it.
+    virtual void Form_CaptureLost() = 0;
+    virtual void Form_Activate(bool active) = 0;
     virtual void Form_SessionEnding() = 0;
     virtual void cmdExit_Click() = 0;
     virtual void cmdAdauga_Click() = 0;

@@ -6,8 +6,8 @@
 #include "Support.h"
 #include "contracts/ListBoxContract.h"
 #include "contracts/TitleKeyContract.h"
-#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32ListBox.h"
 
 namespace zorvel::e2e {
 namespace {

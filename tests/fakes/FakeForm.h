@@ -19,6 +19,10 @@ class FakeForm : public Form {
     void loadCustomPointer() override { ++pointerLoads; }
     void captureMouse() override { captured = true; }
     void releaseMouse() override { captured = false; }
+    bool inFront() const override { return front; }
+    bool holdsCapture() const override { return captured; }
+    WindowId focusedControl() const override { return focused; }
+    void focusControl(WindowId control) override { focused = control; }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override { ++menuPopups; }
@@ -28,6 +32,8 @@ class FakeForm : public Form {
     Point clientOrigin{179, 324};
     bool shown = true;
     bool captured = false;
+    bool front = true;
+    WindowId focused = 0;
     PointerStyle pointer = PointerStyle::Default;
     int pointerLoads = 0;
     int menuPopups = 0;

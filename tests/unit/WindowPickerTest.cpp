@@ -67,6 +67,25 @@ class WindowPickerTest : public ::testing::Test {
     WindowPicker picker{chkMarcaj, cmdClose, lstCaption, form, desktop};
 };
 
+TEST_F(WindowPickerTest, ALostCaptureIsTakenBackOnlyWhileArmedAndInFront) {
+    struct Case {
+        bool armed;
+        bool inFront;
+        bool stillCaptured;
+        bool takenBack;
+    };
+    for (const Case c : {Case{true, true, false, true}, Case{true, false, false, false},
+                         Case{true, true, true, false}, Case{false, true, false, false}}) {
+        SCOPED_TRACE(testing::Message() << c.armed << c.inFront << c.stillCaptured);
+        chkMarcaj.setValue(c.armed ? 1 : 0);
+        form.captured = c.stillCaptured;
+        form.front = c.inFront;
+        form.log.clear();
+        picker.Form_CaptureLost();
+        EXPECT_EQ(form.log == Calls{"capture"}, c.takenBack);
+    }
+}
+
 TEST_F(WindowPickerTest, ArmingCapturesThenSelectsAndLoadsTheCustomPointer) {
     arm();
     EXPECT_EQ(form.log, (Calls{"capture", "custom pointer", "load pointer", "focus cmdClose"}));

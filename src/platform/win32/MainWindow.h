@@ -9,7 +9,12 @@
 #include "platform/FormControls.h"
 #include "platform/FormEvents.h"
 #include "platform/win32/ControlIds.h"
-#include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Button.h"
+#include "platform/win32/Win32CheckBox.h"
+#include "platform/win32/Win32Label.h"
+#include "platform/win32/Win32ListBox.h"
+#include "platform/win32/Win32TextBox.h"
+#include "platform/win32/Win32Timer.h"
 
 namespace zorvel::win32 {
 
@@ -38,6 +43,10 @@ class MainWindow : public Form {
     void loadCustomPointer() override;
     void captureMouse() override;
     void releaseMouse() override { ReleaseCapture(); }
+    bool inFront() const override { return GetForegroundWindow() == window_; }
+    bool holdsCapture() const override { return GetCapture() == window_; }
+    WindowId focusedControl() const override;
+    void focusControl(WindowId control) override { SetFocus(reinterpret_cast<HWND>(control)); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
@@ -53,10 +62,8 @@ class MainWindow : public Form {
     bool onSetCursor(HWND over, int hitTest);
     void onNextControl(WPARAM wParam, LPARAM lParam);
     bool pickerArmed() const;
-    void keepPickerCapture();
     void keepPickerPointer();
     void applyPointer();
-    void onActivate(bool active);
     void onDpiChanged(const RECT& suggested);
     HBRUSH colourLabel(HWND label, HDC dc) const;
     void createControls();
@@ -76,7 +83,6 @@ class MainWindow : public Form {
     HICON stopIcon_ = nullptr;
     HCURSOR customPointer_ = nullptr;
     PointerStyle pointer_ = PointerStyle::Default;
-    HWND focusOnActivate_ = nullptr;
     UINT taskbarCreated_ = 0;
     FormEvents* events_ = nullptr;
 
@@ -86,6 +92,7 @@ class MainWindow : public Form {
     std::unique_ptr<Win32CheckBox> chkMarcaj_;
     std::unique_ptr<Win32CheckBox> chkOnTop_;
     std::unique_ptr<Win32Button> cmdClose_;
+    std::unique_ptr<Win32Button> cmdExit_;
     std::unique_ptr<Win32Label> label2_;
     std::unique_ptr<Win32Timer> tmrVerifica_;
     std::unique_ptr<Win32Timer> tmrRecheck_;

@@ -1,6 +1,6 @@
 #include "platform/win32/Text.h"
 
-#include <windows.h>
+#include <vector>
 
 namespace zorvel::win32 {
 
@@ -27,6 +27,13 @@ std::string narrow(const wchar_t* utf16, int length) {
 
 std::string narrow(const std::wstring& utf16) {
     return narrow(utf16.data(), static_cast<int>(utf16.size()));
+}
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    const int read = GetWindowTextW(window, buffer.data(), length + 1);
+    return narrow(buffer.data(), read);
 }
 
 }  // namespace zorvel::win32
