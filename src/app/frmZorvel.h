@@ -11,6 +11,7 @@
 #include "dressing/FocusKeeper.h"
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
+#include "dressing/PointerKeeper.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
@@ -47,6 +48,9 @@ class frmZorvel : public FormEvents {
     void Form_MouseUp(float x, float y) override { picker_.Form_MouseUp(x, y); }
     void Form_CaptureLost() override { picker_.Form_CaptureLost(); }
     void Form_Activate(bool active) override { focus_.Form_Activate(active); }
+    bool Form_SetPointer(bool overSurface) override {
+        return pointer_.Form_SetPointer(overSurface);
+    }
     void Form_SessionEnding() override;
     void cmdExit_Click() override { requestExit(); }
     void cmdAdauga_Click() override { editor_.cmdAdauga_Click(); }
@@ -87,6 +91,7 @@ class frmZorvel : public FormEvents {
     IntervalBox intervalBox_;
     Settings settings_;
     Tray tray_;
+    PointerKeeper pointer_;
     WindowPicker picker_;
     OnTopToggle onTop_;
     LinkLabel link_;

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Form.h"
+#include "platform/Pointer.h"
 
 namespace zorvel {
 
@@ -10,11 +11,12 @@ namespace zorvel {
 class WindowPicker {
   public:
     WindowPicker(CheckBox& chkMarcaj, Button& cmdClose, ListBox& lstCaption, Form& form,
-                 Desktop& desktop)
+                 Pointer& pointer, Desktop& desktop)
         : chkMarcaj_(chkMarcaj),
           cmdClose_(cmdClose),
           lstCaption_(lstCaption),
           form_(form),
+          pointer_(pointer),
           desktop_(desktop) {}
 
     // Arms (capture, custom pointer) or disarms (default pointer, capture released).
@@ -30,6 +32,7 @@ class WindowPicker {
     Button& cmdClose_;
     ListBox& lstCaption_;
     Form& form_;
+    Pointer& pointer_;
     Desktop& desktop_;
 };
 

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "platform/Controls.h"
+#include "platform/Pointer.h"
 
 namespace zorvel {
-
-enum class PointerStyle { Default = 0, Custom = 99 };
 
 enum class Answer { Yes, No };
 
@@ -19,9 +18,13 @@ class Form {
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual void setTopmost(bool topmost) = 0;
-    virtual void setPointer(PointerStyle style) = 0;
-    // Loads the custom pointer from the executable's cursor resource afresh.
-    virtual void loadCustomPointer() = 0;
+    // Shows this pointer now; the custom one only when it could be loaded.
+    virtual void showPointer(PointerStyle style) = 0;
+    // Loads the custom pointer from the executable's cursor resource afresh; false when the
+    // resource cannot be loaded.
+    virtual bool loadPointerResource() = 0;
+    // Whether the pointer is over the window's own surface or the link label.
+    virtual bool pointerOverSurface() const = 0;
     virtual void captureMouse() = 0;
     virtual void releaseMouse() = 0;
     // Whether the window is the one in front, and whether it holds the mouse capture.

@@ -15,8 +15,9 @@ class FakeForm : public Form {
     void show() override;
     void hide() override;
     void setTopmost(bool topmost) override { topmostCalls.push_back(topmost); }
-    void setPointer(PointerStyle style) override { pointer = style; }
-    void loadCustomPointer() override { ++pointerLoads; }
+    void showPointer(PointerStyle style) override { shownPointers.push_back(style); }
+    bool loadPointerResource() override;
+    bool pointerOverSurface() const override { return overSurface; }
     void captureMouse() override { captured = true; }
     void releaseMouse() override { captured = false; }
     bool inFront() const override { return front; }
@@ -34,8 +35,10 @@ class FakeForm : public Form {
     bool captured = false;
     bool front = true;
     WindowId focused = 0;
-    PointerStyle pointer = PointerStyle::Default;
+    std::vector<PointerStyle> shownPointers;
     int pointerLoads = 0;
+    bool pointerLoadable = true;
+    bool overSurface = false;
     int menuPopups = 0;
     std::vector<bool> topmostCalls;
     std::vector<std::string> events;  // show, hide, unload in order

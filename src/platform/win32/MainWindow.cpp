@@ -67,44 +67,25 @@ void MainWindow::captureMouse() {
     SetCapture(window_);
 }
 
-void MainWindow::setPointer(PointerStyle style) {
-    pointer_ = style;
-    applyPointer();
-}
-
-void MainWindow::applyPointer() {
-    // Shown at once where it applies, not only at the next WM_SETCURSOR (none comes while
-    // the window holds the capture).
-    POINT at{};
-    GetCursorPos(&at);
-    HWND under = WindowFromPoint(at);
-    if (GetCapture() != window_ && under != window_ && under != control(kLabel2)) {
-        return;
-    }
-    const bool custom = pointer_ == PointerStyle::Custom && customPointer_ != nullptr;
-    SetCursor(custom ? customPointer_ : LoadCursorW(nullptr, IDC_ARROW));
-}
-
-bool MainWindow::pickerArmed() const {
-    return SendMessageW(control(kChkMarcaj), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void MainWindow::keepPickerPointer() {
-    // While a pick drags the capture around, the hand stays in view: the label's hover
-    // reset would otherwise turn it back into the arrow at the first movement.
-    if (GetCapture() == window_ && customPointer_ != nullptr && pickerArmed()) {
-        SetCursor(customPointer_);
-    }
-}
-
-void MainWindow::loadCustomPointer() {
-    customPointer_ = LoadCursorW(instance_, MAKEINTRESOURCEW(kCursorResource));
-    applyPointer();
-}
-
 WindowId MainWindow::focusedControl() const {
     HWND focus = GetFocus();
     return IsChild(window_, focus) ? reinterpret_cast<WindowId>(focus) : 0;
+}
+
+void MainWindow::showPointer(PointerStyle style) {
+    const bool custom = style == PointerStyle::Custom && customPointer_ != nullptr;
+    SetCursor(custom ? customPointer_ : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+bool MainWindow::loadPointerResource() {
+    customPointer_ = LoadCursorW(instance_, MAKEINTRESOURCEW(kCursorResource));
+    return customPointer_ != nullptr;
+}
+
+bool MainWindow::pointerOverSurface() const {
+    POINT at{};
+    GetCursorPos(&at);
+    return overSurface(WindowFromPoint(at));
 }
 
 Point MainWindow::clientToScreen(Point client) const {
@@ -126,16 +107,6 @@ void MainWindow::popupMenuAtPointer() {
     SetForegroundWindow(window_);
     TrackPopupMenu(GetSubMenu(menu_, 0), 0, at.x, at.y, 0, window_, nullptr);
     PostMessageW(window_, WM_NULL, 0, 0);
-}
-
-bool MainWindow::onSetCursor(HWND over, int hitTest) {
-    // The custom pointer covers the window's own surface and the link label.
-    if (pointer_ != PointerStyle::Custom || customPointer_ == nullptr || hitTest != HTCLIENT ||
-        (over != window_ && over != control(kLabel2))) {
-        return false;
-    }
-    SetCursor(customPointer_);
-    return true;
 }
 
 void MainWindow::applyPictures() {

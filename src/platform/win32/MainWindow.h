@@ -39,8 +39,9 @@ class MainWindow : public Form {
     void show() override;
     void hide() override { ShowWindow(window_, SW_HIDE); }
     void setTopmost(bool topmost) override;
-    void setPointer(PointerStyle style) override;
-    void loadCustomPointer() override;
+    void showPointer(PointerStyle style) override;
+    bool loadPointerResource() override;
+    bool pointerOverSurface() const override;
     void captureMouse() override;
     void releaseMouse() override { ReleaseCapture(); }
     bool inFront() const override { return GetForegroundWindow() == window_; }
@@ -59,11 +60,8 @@ class MainWindow : public Form {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int code);
-    bool onSetCursor(HWND over, int hitTest);
     void onNextControl(WPARAM wParam, LPARAM lParam);
-    bool pickerArmed() const;
-    void keepPickerPointer();
-    void applyPointer();
+    bool overSurface(HWND over) const { return over == window_ || over == control(kLabel2); }
     void onDpiChanged(const RECT& suggested);
     HBRUSH colourLabel(HWND label, HDC dc) const;
     void createControls();
@@ -82,7 +80,6 @@ class MainWindow : public Form {
     HFONT boldFont_ = nullptr;
     HICON stopIcon_ = nullptr;
     HCURSOR customPointer_ = nullptr;
-    PointerStyle pointer_ = PointerStyle::Default;
     UINT taskbarCreated_ = 0;
     FormEvents* events_ = nullptr;
 

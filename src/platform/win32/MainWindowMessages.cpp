@@ -59,7 +59,6 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             events_->Form_MouseMove(static_cast<float>(GET_X_LPARAM(lParam)),
                                     static_cast<float>(GET_Y_LPARAM(lParam)));
-            keepPickerPointer();
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
@@ -68,7 +67,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                                   static_cast<float>(GET_Y_LPARAM(lParam)));
             return 0;
         case WM_SETCURSOR:
-            if (onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+            if (events_->Form_SetPointer(LOWORD(lParam) == HTCLIENT &&
+                                         overSurface(reinterpret_cast<HWND>(wParam)))) {
                 return TRUE;
             }
             break;
