@@ -60,4 +60,34 @@ inline std::vector<std::string> shownAfterAdding(ListBox& list,
     return shown;
 }
 
+// The entry selected before another is added stays selected wherever the new one lands.
+struct SelectionCase {
+    const char* name;
+    std::vector<std::string> entries;
+    int selected;
+    std::string added;
+};
+
+inline void PrintTo(const SelectionCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+inline const std::vector<SelectionCase>& selectionCases() {
+    static const std::vector<SelectionCase> cases = {
+        {"AddedBefore", {"b", "d"}, 1, "a"},
+        {"AddedAfter", {"b", "d"}, 0, "e"},
+        {"AddedBetween", {"b", "d"}, 1, "c"},
+        {"AddedRightBefore", {"b", "d"}, 0, "a"},
+    };
+    return cases;
+}
+
+// The text selected after the case's entry is added to the others with one of them selected.
+inline std::string selectedAfterAdding(ListBox& list, const SelectionCase& row) {
+    shownAfterAdding(list, row.entries);
+    list.select(row.selected);
+    list.add(row.added);
+    return list.selectedIndex() < 0 ? std::string{} : list.item(list.selectedIndex());
+}
+
 }  // namespace zorvel::contracts

@@ -13,6 +13,7 @@ namespace zorvel::e2e {
 namespace {
 
 using contracts::ListOrderCase;
+using contracts::SelectionCase;
 using contracts::TitlePairCase;
 
 // A window of the driver's own, hidden; destroyed with everything in it.
@@ -44,23 +45,53 @@ std::string caseName(const ::testing::TestParamInfo<ListOrderCase>& info) {
     return info.param.name;
 }
 
+std::string selectionName(const ::testing::TestParamInfo<SelectionCase>& info) {
+    return info.param.name;
+}
+
 std::string pairName(const ::testing::TestParamInfo<TitlePairCase>& info) {
     return info.param.name;
 }
 
 class ContractsListBox : public ::testing::TestWithParam<ListOrderCase> {};
 
+// A real list box styled like lstCaption, in the driver's own hidden window.
+class RealListBox {
+  public:
+    RealListBox()
+        : parent_(WC_STATICW, L"", WS_POPUP, nullptr),
+          box_(WC_LISTBOXW, L"", WS_CHILD | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, parent_.handle()),
+          list_(box_.handle()) {}
+    win32::Win32ListBox& list() { return list_; }
+    bool created() const { return box_.handle() != nullptr; }
+
+  private:
+    OwnWindow parent_;
+    OwnWindow box_;
+    win32::Win32ListBox list_;
+};
+
 TEST_P(ContractsListBox, TheRealSortedListShowsTheContractsOrder) {
-    // Styled like lstCaption.
-    OwnWindow parent(WC_STATICW, L"", WS_POPUP, nullptr);
-    OwnWindow box(WC_LISTBOXW, L"", WS_CHILD | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, parent.handle());
-    ASSERT_NE(box.handle(), nullptr);
-    win32::Win32ListBox list(box.handle());
-    EXPECT_EQ(contracts::shownAfterAdding(list, GetParam().added), GetParam().shown);
+    RealListBox real;
+    ASSERT_TRUE(real.created());
+    EXPECT_EQ(contracts::shownAfterAdding(real.list(), GetParam().added), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Contracts, ContractsListBox,
                          ::testing::ValuesIn(contracts::listOrderCases()), caseName);
+
+class ContractsListSelection : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(ContractsListSelection, TheRealListKeepsTheSelectedEntrySelected) {
+    RealListBox real;
+    ASSERT_TRUE(real.created());
+    const SelectionCase& row = GetParam();
+    EXPECT_EQ(contracts::selectedAfterAdding(real.list(), row),
+              row.entries[static_cast<size_t>(row.selected)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contracts, ContractsListSelection,
+                         ::testing::ValuesIn(contracts::selectionCases()), selectionName);
 
 class ContractsTitleKey : public ::testing::TestWithParam<TitlePairCase> {};
 

@@ -8,6 +8,7 @@ namespace zorvel {
 namespace {
 
 using contracts::ListOrderCase;
+using contracts::SelectionCase;
 
 class ListBoxContractTest : public ::testing::TestWithParam<ListOrderCase> {};
 
@@ -18,6 +19,19 @@ TEST_P(ListBoxContractTest, TheFakeListShowsTheRealControlsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Contract, ListBoxContractTest,
                          ::testing::ValuesIn(contracts::listOrderCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ListSelectionContractTest : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(ListSelectionContractTest, TheFakeListKeepsTheSelectedEntrySelected) {
+    fakes::FakeListBox list;
+    const SelectionCase& row = GetParam();
+    EXPECT_EQ(contracts::selectedAfterAdding(list, row),
+              row.entries[static_cast<size_t>(row.selected)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contract, ListSelectionContractTest,
+                         ::testing::ValuesIn(contracts::selectionCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
