@@ -14,7 +14,7 @@
 
 #include "platform/win32/ControlIds.h"
 #include "platform/win32/Text.h"
-#include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32ListBox.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTemplate.h"

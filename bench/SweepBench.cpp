@@ -18,8 +18,9 @@
 #include "closer/Sweep.h"
 #include "closer/TitleIndex.h"
 #include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32ListBox.h"
+#include "platform/win32/Win32Timer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/Tray.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace zorvel {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace zorvel {
 
@@ -19,9 +19,11 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       intervalBox_(c.txtTimp, c.tmrVerifica),
       settings_(s.settings, captions_, c.txtTimp, c.tmrVerifica),
       tray_(s.form, s.shell),
-      picker_(c.chkMarcaj, c.cmdClose, captions_, s.form, s.desktop),
+      pointer_(s.form, c.chkMarcaj),
+      picker_(c.chkMarcaj, c.cmdClose, captions_, s.form, pointer_, s.desktop),
       onTop_(c.chkOnTop, c.cmdClose, s.form),
-      link_(c.Label2, s.form, s.shell) {}
+      link_(c.Label2, pointer_, s.shell),
+      focus_(s.form, c.cmdExit) {}
 
 void frmZorvel::Form_Load() {
     if (s_.instance.anotherIsRunning()) {
@@ -69,6 +71,7 @@ bool frmZorvel::Form_Unload() {
 void frmZorvel::Form_MouseMove(float, float) {
     // Tray notifications come as a message of their own, so a movement is only a movement.
     link_.hoverReset();
+    pointer_.Form_MouseMove();
 }
 
 void frmZorvel::Form_SessionEnding() {

@@ -8,12 +8,15 @@
 #include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
 #include "closer/Watcher.h"
+#include "dressing/FocusKeeper.h"
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
+#include "dressing/PointerKeeper.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Form.h"
+#include "platform/FormControls.h"
 #include "platform/FormEvents.h"
 #include "platform/Instance.h"
 #include "platform/SettingsStore.h"
@@ -22,20 +25,6 @@
 #include "settings/Settings.h"
 
 namespace zorvel {
-
-// The controls of the main window that carry behaviour.
-struct FormControls {
-    ListBox& lstCaption;
-    TextBox& txtCaption;
-    TextBox& txtTimp;
-    CheckBox& chkMarcaj;
-    CheckBox& chkOnTop;
-    Button& cmdClose;
-    Label& Label2;
-    Timer& tmrVerifica;
-    // Runs only while a close waits for its window or new windows are being watched.
-    Timer& tmrRecheck;
-};
 
 // The platform services the program uses besides its own controls.
 struct Services {
@@ -57,6 +46,11 @@ class frmZorvel : public FormEvents {
     bool Form_Unload() override;
     void Form_MouseMove(float x, float y) override;
     void Form_MouseUp(float x, float y) override { picker_.Form_MouseUp(x, y); }
+    void Form_CaptureLost() override { picker_.Form_CaptureLost(); }
+    void Form_Activate(bool active) override { focus_.Form_Activate(active); }
+    bool Form_SetPointer(bool overSurface) override {
+        return pointer_.Form_SetPointer(overSurface);
+    }
     void Form_SessionEnding() override;
     void cmdExit_Click() override { requestExit(); }
     void cmdAdauga_Click() override { editor_.cmdAdauga_Click(); }
@@ -99,9 +93,11 @@ class frmZorvel : public FormEvents {
     IntervalBox intervalBox_;
     Settings settings_;
     Tray tray_;
+    PointerKeeper pointer_;
     WindowPicker picker_;
     OnTopToggle onTop_;
     LinkLabel link_;
+    FocusKeeper focus_;
     bool blnExitRequested_ = false;
 };
 

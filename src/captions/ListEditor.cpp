@@ -1,6 +1,6 @@
 #include "captions/ListEditor.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace zorvel {
 

@@ -47,13 +47,19 @@ WindowId climbToTop(Desktop& desktop, WindowId window) {
 void WindowPicker::chkMarcaj_Click() {
     if (chkMarcaj_.value() == 1) {
         form_.captureMouse();
-        form_.setPointer(PointerStyle::Custom);
-        form_.loadCustomPointer();
+        pointer_.setPointer(PointerStyle::Custom);
+        pointer_.loadCustomPointer();
     } else {
-        form_.setPointer(PointerStyle::Default);
+        pointer_.setPointer(PointerStyle::Default);
         form_.releaseMouse();
     }
     cmdClose_.focus();
+}
+
+void WindowPicker::Form_CaptureLost() {
+    if (chkMarcaj_.value() == 1 && form_.inFront() && !form_.holdsCapture()) {
+        form_.captureMouse();
+    }
 }
 
 void WindowPicker::Form_MouseUp(float x, float y) {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "closer/Interval.h"
+#include "base/Interval.h"
 #include "closer/TitleIndex.h"
 
 namespace zorvel {

@@ -1,6 +1,6 @@
 #include "dressing/LinkLabel.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace zorvel {
 
@@ -13,12 +13,12 @@ constexpr double kPlainPoints = 10;
 
 void LinkLabel::Label2_MouseMove() {
     label2_.setFont(kHoverPoints, true);
-    form_.setPointer(PointerStyle::Custom);
-    form_.loadCustomPointer();
+    pointer_.setPointer(PointerStyle::Custom);
+    pointer_.loadCustomPointer();
 }
 
 void LinkLabel::hoverReset() {
-    form_.setPointer(PointerStyle::Default);
+    pointer_.setPointer(PointerStyle::Default);
     label2_.setFont(kPlainPoints, false);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Controls.h"
-#include "platform/Form.h"
+#include "platform/Pointer.h"
 #include "platform/Shell.h"
 
 namespace zorvel {
@@ -9,8 +9,8 @@ namespace zorvel {
 // Label2 behaves like a hyperlink to the home page.
 class LinkLabel {
   public:
-    LinkLabel(Label& label2, Form& form, Shell& shell)
-        : label2_(label2), form_(form), shell_(shell) {}
+    LinkLabel(Label& label2, Pointer& pointer, Shell& shell)
+        : label2_(label2), pointer_(pointer), shell_(shell) {}
 
     // Pointer over the label: 8-point bold and the custom pointer, loaded afresh.
     void Label2_MouseMove();
@@ -20,7 +20,7 @@ class LinkLabel {
 
   private:
     Label& label2_;
-    Form& form_;
+    Pointer& pointer_;
     Shell& shell_;
 };
 

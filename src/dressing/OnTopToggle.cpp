@@ -1,6 +1,6 @@
 #include "dressing/OnTopToggle.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 
 namespace zorvel {
 

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "platform/Controls.h"
+#include "platform/Pointer.h"
 
 namespace zorvel {
-
-enum class PointerStyle { Default = 0, Custom = 99 };
 
 enum class Answer { Yes, No };
 
@@ -19,11 +18,21 @@ class Form {
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual void setTopmost(bool topmost) = 0;
-    virtual void setPointer(PointerStyle style) = 0;
-    // Loads the custom pointer from the executable's cursor resource afresh.
-    virtual void loadCustomPointer() = 0;
+    // Shows this pointer now; the custom one only when it could be loaded.
+    virtual void showPointer(PointerStyle style) = 0;
+    // Loads the custom pointer from the executable's cursor resource afresh; false when the
+    // resource cannot be loaded.
+    virtual bool loadPointerResource() = 0;
+    // Whether the pointer is over the window's own surface or the link label.
+    virtual bool pointerOverSurface() const = 0;
     virtual void captureMouse() = 0;
     virtual void releaseMouse() = 0;
+    // Whether the window is the one in front, and whether it holds the mouse capture.
+    virtual bool inFront() const = 0;
+    virtual bool holdsCapture() const = 0;
+    // The control of this window that has the keyboard focus; 0 when none has it.
+    virtual WindowId focusedControl() const = 0;
+    virtual void focusControl(WindowId control) = 0;
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;

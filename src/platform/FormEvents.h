@@ -18,6 +18,12 @@ class FormEvents {
     virtual bool Form_Unload() = 0;
     virtual void Form_MouseMove(float x, float y) = 0;
     virtual void Form_MouseUp(float x, float y) = 0;
+    // The window lost the mouse capture to the system (a cancelled mode), not by releasing it.
+    virtual void Form_CaptureLost() = 0;
+    virtual void Form_Activate(bool active) = 0;
+    // The platform asks for the pointer to show over the window's surface or the link label
+    // (`overSurface`) or elsewhere; returns true when a pointer was shown.
+    virtual bool Form_SetPointer(bool overSurface) = 0;
     virtual void Form_SessionEnding() = 0;
     virtual void cmdExit_Click() = 0;
     virtual void cmdAdauga_Click() = 0;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "closer/Interval.h"
+#include "base/Interval.h"
 #include "settings/SettingsTemplate.h"
 
 namespace zorvel {

@@ -113,6 +113,28 @@ TEST_F(DressingTest, TheOtherLabelsLeaveTheLinkInItsHoverLook) {
     }
 }
 
+// The pointer the desktop shows now; null when none.
+HCURSOR pointerShown() {
+    CURSORINFO info{};
+    info.cbSize = sizeof(info);
+    return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+TEST_F(DressingTest, TheLinkShowsItsOwnPointerAndTheSurfaceGivesItBack) {
+    // Pointer handles differ between processes under Wine: the surface's own is the reference.
+    ASSERT_TRUE(zorvel.activate());
+    input::moveTo(surface());
+    HCURSOR plain = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        plain = pointerShown();
+        return plain != nullptr;
+    }));
+    input::moveTo(input::centreOf(zorvel.control(kLabel2)));
+    EXPECT_TRUE(waitUntil([&] { return pointerShown() != plain && pointerShown() != nullptr; }));
+    input::moveTo(surface());
+    EXPECT_TRUE(waitUntil([&] { return pointerShown() == plain; }));
+}
+
 // The helper takes the web browser's place in the registry, for one test.
 RegistryValue browserReportingTo(const std::wstring& reportPath) {
     const std::wstring command =

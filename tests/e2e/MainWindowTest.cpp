@@ -251,5 +251,20 @@ TEST_F(MainWindowTest, EscapeFromAnyControlEndsTheProgram) {
     EXPECT_TRUE(zorvel.process().waitForExit());
 }
 
+TEST_F(MainWindowTest, TheFocusComesBackToItsControlWhenTheWindowReturnsToTheFront) {
+    ASSERT_TRUE(zorvel.activate());
+    input::chord(VK_MENU, 'T');
+    ASSERT_TRUE(zorvel.waitForFocus(kTxtTimp));
+    Process targets = openTargets({L"top:Alta fereastra"});
+    HWND other = targets.waitForWindow("Alta fereastra");
+    ASSERT_NE(other, nullptr);
+    ASSERT_TRUE(waitUntil([&] {
+        SetForegroundWindow(other);
+        return GetForegroundWindow() == other;
+    }));
+    ASSERT_TRUE(zorvel.activate());
+    EXPECT_TRUE(zorvel.waitForFocus(kTxtTimp));
+}
+
 }  // namespace
 }  // namespace zorvel::e2e

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "Support.h"
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "platform/win32/ControlIds.h"
 
 namespace zorvel::e2e {

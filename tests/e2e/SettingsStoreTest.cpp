@@ -9,6 +9,7 @@
 
 #include "Support.h"
 #include "platform/win32/Win32SettingsStore.h"
+#include "settings/Settings.h"
 #include "settings/SettingsTemplate.h"
 
 namespace zorvel::e2e {
@@ -157,7 +158,8 @@ TEST_F(SettingsStoreTest, APathOfMoreThan260CharactersRoundTrips) {
 }
 
 TEST(SettingsStorePathTest, TheFileLiesBesideTheExecutable) {
-    EXPECT_EQ(Win32SettingsStore::besideExecutable(), narrow(besideDriver(L"Zorvel.ini")));
+    EXPECT_EQ(settingsPath(Win32SettingsStore::executableDirectory()),
+              narrow(besideDriver(L"Zorvel.ini")));
 }
 
 }  // namespace

@@ -2,36 +2,72 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <tuple>
 
 namespace zorvel::fakes {
 
 namespace {
 
-std::string foldKey(const std::string& text, bool dropPunctuation) {
-    std::string key;
-    for (unsigned char c : text) {
-        if (dropPunctuation && (c == '-' || c == '\'')) {
+// A Romanian letter with a mark sorts right after its plain letter, case ignored.
+struct MarkedLetter {
+    const char* utf8;
+    char base;
+    int mark;
+};
+
+constexpr MarkedLetter kMarkedLetters[] = {
+    {"â", 'a', 1}, {"Â", 'a', 1}, {"ă", 'a', 2}, {"Ă", 'a', 2}, {"î", 'i', 1},
+    {"Î", 'i', 1}, {"ș", 's', 2}, {"Ș", 's', 2}, {"ş", 's', 1}, {"Ş", 's', 1},
+    {"ț", 't', 2}, {"Ț", 't', 2}, {"ţ", 't', 1}, {"Ţ", 't', 1},
+};
+
+// The weights the real control compares by, most significant first: symbols before digits
+// before letters, then the marks, then the characters that word sort ignores.
+struct SortKey {
+    std::vector<int> letters;
+    std::vector<int> marks;
+    size_t ignored = 0;
+};
+
+int letterWeight(unsigned char c) {
+    if (std::isalpha(c)) {
+        return 0x300 + std::tolower(c);
+    }
+    return (std::isdigit(c) ? 0x200 : 0x100) + c;
+}
+
+SortKey sortKey(const std::string& text) {
+    SortKey key;
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const std::string character = text.substr(i, length);
+        i += length;
+        if (character == "-" || character == "'") {
+            ++key.ignored;
             continue;
         }
-        key.push_back(static_cast<char>(std::tolower(c)));
+        const auto* marked =
+            std::find_if(std::begin(kMarkedLetters), std::end(kMarkedLetters),
+                         [&](const MarkedLetter& letter) { return character == letter.utf8; });
+        const bool isMarked = marked != std::end(kMarkedLetters);
+        key.letters.push_back(letterWeight(isMarked ? marked->base : c));
+        key.marks.push_back(isMarked ? marked->mark : 0);
     }
     return key;
 }
 
-}  // namespace
-
-bool listOrderBefore(const std::string& a, const std::string& b) {
-    const std::string wordA = foldKey(a, true);
-    const std::string wordB = foldKey(b, true);
-    if (wordA != wordB) {
-        return wordA < wordB;
-    }
-    // Ignored characters weigh least: "ab" before "a-b".
-    if (a.size() != b.size()) {
-        return a.size() < b.size();
-    }
-    return foldKey(a, false) < foldKey(b, false);
+// Below zero when `a` sorts before `b`, zero when the control holds them equal.
+int listOrder(const std::string& a, const std::string& b) {
+    const SortKey keyA = sortKey(a);
+    const SortKey keyB = sortKey(b);
+    const auto tieA = std::tie(keyA.letters, keyA.marks, keyA.ignored);
+    const auto tieB = std::tie(keyB.letters, keyB.marks, keyB.ignored);
+    return tieA < tieB ? -1 : tieB < tieA ? 1 : 0;
 }
+
+}  // namespace
 
 std::string FakeListBox::item(int index) const {
     if (index < 0 || index >= count()) {
@@ -46,8 +82,10 @@ void FakeListBox::select(int index) {
 }
 
 void FakeListBox::add(const std::string& text) {
-    // An equal entry goes after the ones already there, as the real control does.
-    auto at = std::upper_bound(items.begin(), items.end(), text, listOrderBefore);
+    // An equal entry goes after the ones already there.
+    auto at = std::upper_bound(
+        items.begin(), items.end(), text,
+        [](const std::string& a, const std::string& b) { return listOrder(a, b) < 0; });
     const int index = static_cast<int>(at - items.begin());
     items.insert(at, text);
     if (selected >= index) {

@@ -9,10 +9,8 @@
 
 namespace zorvel::fakes {
 
-// Orders like the real sorted list box: case ignored, hyphens and apostrophes ignored
-// first ("word sort"), then the full text breaks the tie.
-bool listOrderBefore(const std::string& a, const std::string& b);
-
+// Sorts like the real LBS_SORT list box, held to it by tests/contracts/ListBoxContract.h:
+// case ignored, marks and the hyphens and apostrophes that word sort skips weighing least.
 class FakeListBox : public ListBox {
   public:
     int count() const override { return static_cast<int>(items.size()); }

@@ -2,6 +2,11 @@
 
 namespace zorvel::fakes {
 
+bool FakeForm::loadPointerResource() {
+    ++pointerLoads;
+    return pointerLoadable;
+}
+
 void FakeForm::show() {
     shown = true;
     events.push_back("show");

@@ -15,10 +15,15 @@ class FakeForm : public Form {
     void show() override;
     void hide() override;
     void setTopmost(bool topmost) override { topmostCalls.push_back(topmost); }
-    void setPointer(PointerStyle style) override { pointer = style; }
-    void loadCustomPointer() override { ++pointerLoads; }
+    void showPointer(PointerStyle style) override { shownPointers.push_back(style); }
+    bool loadPointerResource() override;
+    bool pointerOverSurface() const override { return overSurface; }
     void captureMouse() override { captured = true; }
     void releaseMouse() override { captured = false; }
+    bool inFront() const override { return front; }
+    bool holdsCapture() const override { return captured; }
+    WindowId focusedControl() const override { return focused; }
+    void focusControl(WindowId control) override { focused = control; }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override {
@@ -31,8 +36,12 @@ class FakeForm : public Form {
     Point clientOrigin{179, 324};
     bool shown = true;
     bool captured = false;
-    PointerStyle pointer = PointerStyle::Default;
+    bool front = true;
+    WindowId focused = 0;
+    std::vector<PointerStyle> shownPointers;
     int pointerLoads = 0;
+    bool pointerLoadable = true;
+    bool overSurface = false;
     int menuPopups = 0;
     std::vector<bool> topmostCalls;
     std::vector<std::string> events;  // show, hide, unload in order

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeForm.h"
+#include "fakes/FakePointer.h"
 #include "fakes/FakeShell.h"
 
 namespace zorvel {
@@ -54,9 +55,9 @@ TEST_F(OnTopToggleTest, AnyValueButOneMeansNotTopmost) {
 class LinkLabelTest : public ::testing::Test {
   protected:
     fakes::FakeLabel label2;
-    fakes::FakeForm form;
+    fakes::FakePointer pointer;
     fakes::FakeShell shell;
-    LinkLabel link{label2, form, shell};
+    LinkLabel link{label2, pointer, shell};
 };
 
 TEST_F(LinkLabelTest, HoverTurnsBoldWithTheCustomPointerLoadedOnEveryMove) {
@@ -64,8 +65,8 @@ TEST_F(LinkLabelTest, HoverTurnsBoldWithTheCustomPointerLoadedOnEveryMove) {
     link.Label2_MouseMove();
     EXPECT_EQ(label2.points, 8);
     EXPECT_TRUE(label2.isBold);
-    EXPECT_EQ(form.pointer, PointerStyle::Custom);
-    EXPECT_EQ(form.pointerLoads, 2);
+    EXPECT_EQ(pointer.style, PointerStyle::Custom);
+    EXPECT_EQ(pointer.loads, 2);
 }
 
 TEST_F(LinkLabelTest, TheResetBringsBackThePlainLookAndTheDefaultPointer) {
@@ -73,10 +74,10 @@ TEST_F(LinkLabelTest, TheResetBringsBackThePlainLookAndTheDefaultPointer) {
     link.hoverReset();
     EXPECT_EQ(label2.points, 10);
     EXPECT_FALSE(label2.isBold);
-    EXPECT_EQ(form.pointer, PointerStyle::Default);
+    EXPECT_EQ(pointer.style, PointerStyle::Default);
     link.hoverReset();  // resetting a plain label changes nothing
     EXPECT_EQ(label2.points, 10);
-    EXPECT_EQ(form.pointerLoads, 1);
+    EXPECT_EQ(pointer.loads, 1);
 }
 
 TEST_F(LinkLabelTest, AClickOpensTheHomePageAndLeavesTheLabelAsItWas) {
@@ -85,7 +86,7 @@ TEST_F(LinkLabelTest, AClickOpensTheHomePageAndLeavesTheLabelAsItWas) {
     EXPECT_EQ(shell.opened, std::vector<std::string>{texts::kHomePage});
     EXPECT_EQ(label2.points, 8);
     EXPECT_TRUE(label2.isBold);
-    EXPECT_EQ(form.pointer, PointerStyle::Custom);
+    EXPECT_EQ(pointer.style, PointerStyle::Custom);
     EXPECT_TRUE(shell.calls.empty());
 }
 

@@ -36,6 +36,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeTextBox txtCaption, txtTimp;
     fakes::FakeCheckBox chkMarcaj, chkOnTop;
     fakes::FakeButton cmdClose;
+    fakes::FakeButton cmdExit;
     fakes::FakeLabel label2;
     fakes::FakeTimer tmrVerifica;
     fakes::FakeTimer tmrRecheck{0};
@@ -47,7 +48,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeClock clock;
     fakes::FakeWindowWatch watch;
     frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
-                                label2, tmrVerifica, tmrRecheck},
+                                cmdExit, label2, tmrVerifica, tmrRecheck},
                    Services{window, desktop, shell, store, instance, clock, watch}};
     bool ended = false;
 };

@@ -127,13 +127,5 @@ TEST_F(ListEditorTest, ClearEmptiesWithoutAskingOrMovingFocus) {
     EXPECT_EQ(txtCaption.focusCount, focusBefore);
 }
 
-TEST(ListOrderTest, FollowsTheRealControlsWordSort) {
-    fakes::FakeListBox list;
-    for (const char* text : {"b", "a-b", "A", "ab", "_x"}) {
-        list.add(text);
-    }
-    EXPECT_EQ(list.items, (Items{"_x", "A", "ab", "a-b", "b"}));
-}
-
 }  // namespace
 }  // namespace zorvel

@@ -7,6 +7,7 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeForm.h"
+#include "fakes/FakePointer.h"
 
 namespace zorvel {
 namespace {
@@ -14,16 +15,8 @@ namespace {
 using Items = std::vector<std::string>;
 using Calls = std::vector<std::string>;
 
-// Records, in one log, the order in which the picker works the form and cmdClose.
+// Records, in one log, the order in which the picker works the form, the pointer and cmdClose.
 struct LoggingForm : fakes::FakeForm {
-    void setPointer(PointerStyle style) override {
-        log.push_back(style == PointerStyle::Custom ? "custom pointer" : "default pointer");
-        FakeForm::setPointer(style);
-    }
-    void loadCustomPointer() override {
-        log.push_back("load pointer");
-        FakeForm::loadCustomPointer();
-    }
     void captureMouse() override {
         log.push_back("capture");
         FakeForm::captureMouse();
@@ -33,6 +26,19 @@ struct LoggingForm : fakes::FakeForm {
         FakeForm::releaseMouse();
     }
     Calls log;
+};
+
+struct LoggingPointer : fakes::FakePointer {
+    explicit LoggingPointer(Calls& log) : log_(log) {}
+    void setPointer(PointerStyle value) override {
+        log_.push_back(value == PointerStyle::Custom ? "custom pointer" : "default pointer");
+        FakePointer::setPointer(value);
+    }
+    void loadCustomPointer() override {
+        log_.push_back("load pointer");
+        FakePointer::loadCustomPointer();
+    }
+    Calls& log_;
 };
 
 struct LoggingButton : fakes::FakeButton {
@@ -61,11 +67,31 @@ class WindowPickerTest : public ::testing::Test {
 
     fakes::FakeCheckBox chkMarcaj;
     LoggingForm form;
+    LoggingPointer pointer{form.log};
     LoggingButton cmdClose{form.log};
     fakes::FakeListBox lstCaption;
     fakes::FakeDesktop desktop;
-    WindowPicker picker{chkMarcaj, cmdClose, lstCaption, form, desktop};
+    WindowPicker picker{chkMarcaj, cmdClose, lstCaption, form, pointer, desktop};
 };
+
+TEST_F(WindowPickerTest, ALostCaptureIsTakenBackOnlyWhileArmedAndInFront) {
+    struct Case {
+        bool armed;
+        bool inFront;
+        bool stillCaptured;
+        bool takenBack;
+    };
+    for (const Case c : {Case{true, true, false, true}, Case{true, false, false, false},
+                         Case{true, true, true, false}, Case{false, true, false, false}}) {
+        SCOPED_TRACE(testing::Message() << c.armed << c.inFront << c.stillCaptured);
+        chkMarcaj.setValue(c.armed ? 1 : 0);
+        form.captured = c.stillCaptured;
+        form.front = c.inFront;
+        form.log.clear();
+        picker.Form_CaptureLost();
+        EXPECT_EQ(form.log == Calls{"capture"}, c.takenBack);
+    }
+}
 
 TEST_F(WindowPickerTest, ArmingCapturesThenSelectsAndLoadsTheCustomPointer) {
     arm();
@@ -76,7 +102,7 @@ TEST_F(WindowPickerTest, ArmingCapturesThenSelectsAndLoadsTheCustomPointer) {
     EXPECT_EQ(form.log, (Calls{"default pointer", "release", "focus cmdClose"}));
     EXPECT_FALSE(form.captured);
     arm();
-    EXPECT_EQ(form.pointerLoads, 2);  // loaded afresh on every arming
+    EXPECT_EQ(pointer.loads, 2);  // loaded afresh on every arming
 }
 
 TEST_F(WindowPickerTest, APickAddsTheTitleAsItIsThenDisarms) {
@@ -90,7 +116,7 @@ TEST_F(WindowPickerTest, APickAddsTheTitleAsItIsThenDisarms) {
     EXPECT_EQ(lstCaption.selectionHistory.size(), 1u);
     EXPECT_EQ(chkMarcaj.checked, 0);
     EXPECT_FALSE(form.captured);
-    EXPECT_EQ(form.pointer, PointerStyle::Default);
+    EXPECT_EQ(pointer.style, PointerStyle::Default);
     EXPECT_EQ(form.log.back(), "focus cmdClose");
 }
 

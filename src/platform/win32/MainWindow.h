@@ -5,11 +5,16 @@
 #include <memory>
 #include <optional>
 
-#include "app/frmZorvel.h"
 #include "platform/Form.h"
+#include "platform/FormControls.h"
 #include "platform/FormEvents.h"
 #include "platform/win32/ControlIds.h"
-#include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Button.h"
+#include "platform/win32/Win32CheckBox.h"
+#include "platform/win32/Win32Label.h"
+#include "platform/win32/Win32ListBox.h"
+#include "platform/win32/Win32TextBox.h"
+#include "platform/win32/Win32Timer.h"
 
 namespace zorvel::win32 {
 
@@ -34,10 +39,15 @@ class MainWindow : public Form {
     void show() override;
     void hide() override { ShowWindow(window_, SW_HIDE); }
     void setTopmost(bool topmost) override;
-    void setPointer(PointerStyle style) override;
-    void loadCustomPointer() override;
+    void showPointer(PointerStyle style) override;
+    bool loadPointerResource() override;
+    bool pointerOverSurface() const override;
     void captureMouse() override;
     void releaseMouse() override { ReleaseCapture(); }
+    bool inFront() const override { return GetForegroundWindow() == window_; }
+    bool holdsCapture() const override { return GetCapture() == window_; }
+    WindowId focusedControl() const override;
+    void focusControl(WindowId control) override { SetFocus(reinterpret_cast<HWND>(control)); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
@@ -51,13 +61,8 @@ class MainWindow : public Form {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int code);
-    bool onSetCursor(HWND over, int hitTest);
     void onNextControl(WPARAM wParam, LPARAM lParam);
-    bool pickerArmed() const;
-    void keepPickerCapture();
-    void keepPickerPointer();
-    void applyPointer();
-    void onActivate(bool active);
+    bool overSurface(HWND over) const { return over == window_ || over == control(kLabel2); }
     void onDpiChanged(const RECT& suggested);
     HBRUSH colourLabel(HWND label, HDC dc) const;
     void createControls();
@@ -76,8 +81,6 @@ class MainWindow : public Form {
     HFONT boldFont_ = nullptr;
     HICON stopIcon_ = nullptr;
     HCURSOR customPointer_ = nullptr;
-    PointerStyle pointer_ = PointerStyle::Default;
-    HWND focusOnActivate_ = nullptr;
     UINT taskbarCreated_ = 0;
     FormEvents* events_ = nullptr;
 
@@ -87,6 +90,7 @@ class MainWindow : public Form {
     std::unique_ptr<Win32CheckBox> chkMarcaj_;
     std::unique_ptr<Win32CheckBox> chkOnTop_;
     std::unique_ptr<Win32Button> cmdClose_;
+    std::unique_ptr<Win32Button> cmdExit_;
     std::unique_ptr<Win32Label> label2_;
     std::unique_ptr<Win32Timer> tmrVerifica_;
     std::unique_ptr<Win32Timer> tmrRecheck_;

@@ -1,10 +1,11 @@
-// The main window's make-up: its controls, their places, fonts, pictures and tips.
+// The main window's make-up: its controls, their places, fonts and tips.
 #include "platform/win32/MainWindow.h"
 
 #include <commctrl.h>
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "platform/DesignTime.h"
+#include "platform/win32/Font.h"
 #include "platform/win32/Text.h"
 
 namespace zorvel::win32 {
@@ -105,28 +106,6 @@ int scale(int twips, UINT dpi) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
-
-MainWindow::~MainWindow() {
-    if (tooltip_ != nullptr) {
-        DestroyWindow(tooltip_);
-    }
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
-    }
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(boldFont_)}) {
-        if (object != nullptr) {
-            DeleteObject(object);
-        }
-    }
-    if (stopIcon_ != nullptr) {
-        DestroyIcon(stopIcon_);
-    }
-    if (menu_ != nullptr) {
-        DestroyMenu(menu_);
-    }
-}
-
 bool MainWindow::create() {
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common);
@@ -195,6 +174,7 @@ void MainWindow::createControls() {
         }
     });
     cmdClose_ = std::make_unique<Win32Button>(control(kCmdClose));
+    cmdExit_ = std::make_unique<Win32Button>(control(kCmdExit));
     label2_ = std::make_unique<Win32Label>(control(kLabel2), designTime::kLinkFontPoints, false);
 }
 
@@ -240,20 +220,6 @@ void MainWindow::applyFonts() {
     }
 }
 
-void MainWindow::applyPictures() {
-    const int size = MulDiv(32, static_cast<int>(GetDpiForWindow(window_)), 96);
-    HICON stop = static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(kStopIcon), IMAGE_ICON, size, size, 0));
-    SendMessageW(control(kCmdExit), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(stop));
-    if (stopIcon_ != nullptr) {
-        DestroyIcon(stopIcon_);
-    }
-    stopIcon_ = stop;
-    HCURSOR pointer = static_cast<HCURSOR>(LoadImageW(instance_, MAKEINTRESOURCEW(kCursorResource),
-                                                      IMAGE_CURSOR, size, size, LR_SHARED));
-    SendMessageW(control(kChkMarcaj), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(pointer));
-}
-
 void MainWindow::placeWindow() {
     const UINT dpi = GetDpiForWindow(window_);
     RECT frame{scale(kClientArea.left, dpi), scale(kClientArea.top, dpi),
@@ -270,24 +236,6 @@ void MainWindow::placeControls() {
         MoveWindow(control(layout.id), scale(layout.rect.left, dpi), scale(layout.rect.top, dpi),
                    scale(layout.rect.width, dpi), scale(layout.rect.height, dpi), TRUE);
     }
-}
-
-void MainWindow::onDpiChanged(const RECT& suggested) {
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    applyFonts();
-    applyPictures();
-    placeControls();
-}
-
-HBRUSH MainWindow::colourLabel(HWND label, HDC dc) const {
-    const int id = GetDlgCtrlID(label);
-    if (id != kLabel1 && id != kLabel2) {
-        return nullptr;
-    }
-    SetTextColor(dc, RGB(0, 0, 255));
-    SetBkMode(dc, TRANSPARENT);
-    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 }  // namespace zorvel::win32

@@ -1,5 +1,7 @@
 #include "platform/win32/Text.h"
 
+#include <vector>
+
 #include "base/Utf.h"
 
 namespace zorvel::win32 {
@@ -16,6 +18,13 @@ std::string narrow(const wchar_t* utf16, int length) {
 
 std::string narrow(const std::wstring& utf16) {
     return utf::fromWide(utf16.data(), utf16.size());
+}
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    const int read = GetWindowTextW(window, buffer.data(), length + 1);
+    return narrow(buffer.data(), read);
 }
 
 }  // namespace zorvel::win32

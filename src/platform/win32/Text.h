@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace zorvel::win32 {
@@ -8,5 +10,6 @@ namespace zorvel::win32 {
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& utf16);
 std::string narrow(const wchar_t* utf16, int length);
+std::string windowText(HWND window);
 
 }  // namespace zorvel::win32

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Instance.h"
 
-#include "app/Texts.h"
+#include "base/Texts.h"
 #include "platform/win32/ControlIds.h"
 #include "platform/win32/Text.h"
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/win32/Text.h"
-#include "settings/Settings.h"
 
 namespace zorvel::win32 {
 
@@ -102,10 +101,10 @@ bool writeFile(const std::wstring& path, DWORD creation, const std::string& byte
 Win32SettingsStore::Win32SettingsStore(const std::string& path)
     : path_(path), filePath_(extendedPath(widen(path))) {}
 
-std::string Win32SettingsStore::besideExecutable() {
+std::string Win32SettingsStore::executableDirectory() {
+    // A drive's root gives "C:": whoever adds the file name adds the one separator.
     const std::wstring module = modulePath();
-    // A drive's root gives "C:", and settingsPath adds the one separator.
-    return settingsPath(narrow(module.substr(0, module.find_last_of(L'\\'))));
+    return narrow(module.substr(0, module.find_last_of(L'\\')));
 }
 
 SettingsStore::Contents Win32SettingsStore::read() const {

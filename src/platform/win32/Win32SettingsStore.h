@@ -10,8 +10,8 @@ namespace zorvel::win32 {
 class Win32SettingsStore : public SettingsStore {
   public:
     explicit Win32SettingsStore(const std::string& path);
-    // The path of Zorvel.ini in the directory of the running executable.
-    static std::string besideExecutable();
+    // The directory of the running executable, without a separator at its end.
+    static std::string executableDirectory();
 
     Contents read() const override;
     bool createNew(const std::string& content) override;

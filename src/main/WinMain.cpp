@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/frmZorvel.h"
+#include "settings/Settings.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
@@ -19,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zorvel::win32::Win32Shell shell(instance);
     shell.setOwner(reinterpret_cast<HWND>(window.handle()));
     zorvel::win32::Win32SettingsStore settings(
-        zorvel::win32::Win32SettingsStore::besideExecutable());
+        zorvel::settingsPath(zorvel::win32::Win32SettingsStore::executableDirectory()));
     zorvel::win32::Win32Clock clock;
     zorvel::win32::Win32WindowWatch watch;
     zorvel::frmZorvel form(window.controls(), zorvel::Services{window, desktop, shell, settings,

@@ -1,4 +1,4 @@
-#include "closer/Interval.h"
+#include "base/Interval.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Controls.h"
+
+namespace zorvel {
+
+// The controls of the main window that carry behaviour.
+struct FormControls {
+    ListBox& lstCaption;
+    TextBox& txtCaption;
+    TextBox& txtTimp;
+    CheckBox& chkMarcaj;
+    CheckBox& chkOnTop;
+    Button& cmdClose;
+    Button& cmdExit;
+    Label& Label2;
+    Timer& tmrVerifica;
+    // Runs only while a close waits for its window or new windows are being watched.
+    Timer& tmrRecheck;
+};
+
+}  // namespace zorvel

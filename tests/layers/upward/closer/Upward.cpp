@@ -1,0 +1,2 @@
+// A portable unit reaching up into app/: the layer check must refuse it.
+#include "app/frmZorvel.h"
