@@ -82,12 +82,27 @@ void FakeListBox::select(int index) {
 }
 
 void FakeListBox::add(const std::string& text) {
-    // An equal entry goes after the ones already there.
-    auto at = std::upper_bound(
-        items.begin(), items.end(), text,
-        [](const std::string& a, const std::string& b) { return listOrder(a, b) < 0; });
-    const int index = static_cast<int>(at - items.begin());
-    items.insert(at, text);
+    // The control's binary search: an entry equal to the new one, met on the way, takes it
+    // in front of itself, so equal entries land by the search's path, not in adding order.
+    int index = 0;
+    // A list loaded in its own order grows at its end: one comparison instead of a search.
+    if (!items.empty() && listOrder(items.back(), text) < 0) {
+        index = count();
+    }
+    for (int high = index == count() ? -1 : count() - 1; index <= high;) {
+        const int middle = (index + high) / 2;
+        const int order = listOrder(items[static_cast<size_t>(middle)], text);
+        if (order == 0) {
+            index = middle;
+            break;
+        }
+        if (order > 0) {
+            high = middle - 1;
+        } else {
+            index = middle + 1;
+        }
+    }
+    items.insert(items.begin() + index, text);
     if (selected >= index) {
         ++selected;  // the selected entry stays selected
     }

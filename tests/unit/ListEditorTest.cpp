@@ -30,7 +30,7 @@ TEST_F(ListEditorTest, AddKeepsTheListSortedIgnoringCaseAndKeepsDuplicates) {
     add("Reclama");
     add("reclama");
     add("  ");
-    EXPECT_EQ(lstCaption.items, (Items{"  ", "A", "b", "Reclama", "reclama"}));
+    EXPECT_EQ(lstCaption.items, (Items{"  ", "A", "b", "reclama", "Reclama"}));
     EXPECT_EQ(txtCaption.value, "");
     EXPECT_EQ(txtCaption.focusCount, 5);
 }
