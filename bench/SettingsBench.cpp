@@ -124,9 +124,11 @@ SettingsTimes timeSettings(const std::wstring& dir, int runs) {
         zorvel::Settings first(store, list, text, timer);
         list.clear();
         first.load();
+        std::vector<std::string> captions;
         for (int i = 0; i < kCaptions; ++i) {
-            list.add(caption(i));
+            captions.push_back(caption(i));
         }
+        list.addAll(captions);
         saves.push_back(millisecondsOf([&] { first.save(); }));
         list.clear();
         zorvel::Settings next(store, list, text, timer);

@@ -109,4 +109,23 @@ std::string cutUtf8(std::string_view utf8, std::size_t units) {
     return std::string(utf8.substr(0, at));
 }
 
+std::string toUtf16LeBytes(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(2 * text.size());
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+std::u16string fromUtf16LeBytes(std::string_view bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    }
+    return units;
+}
+
 }  // namespace zorvel::utf

@@ -11,6 +11,11 @@ namespace zorvel::utf {
 std::u16string toUtf16(std::string_view utf8);
 std::string toUtf8(std::u16string_view utf16);
 
+// UTF-16 as the little-endian bytes of a Unicode file, without a byte-order mark; an odd
+// last byte is dropped.
+std::string toUtf16LeBytes(std::u16string_view text);
+std::u16string fromUtf16LeBytes(std::string_view bytes);
+
 // The longest start of `text` of at most `units` UTF-16 units that ends on a character
 // boundary: a surrogate pair is kept whole or dropped whole.
 std::u16string_view cut(std::u16string_view text, std::size_t units);

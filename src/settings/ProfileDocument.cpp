@@ -74,23 +74,11 @@ std::string readValue(std::string_view raw) {
 }
 
 std::string fromUtf16Le(std::string_view bytes) {
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    }
-    return utf::toUtf8(units);
+    return utf::toUtf8(utf::fromUtf16LeBytes(bytes));
 }
 
 std::string toUtf16Le(std::string_view text) {
-    const std::u16string units = utf::toUtf16(text);
-    std::string out(kUtf16LeMark);
-    out.reserve(out.size() + 2 * units.size());
-    for (char16_t unit : units) {
-        out += static_cast<char>(unit & 0xFF);
-        out += static_cast<char>(unit >> 8);
-    }
-    return out;
+    return std::string(kUtf16LeMark) + utf::toUtf16LeBytes(utf::toUtf16(text));
 }
 
 // Text in UTF-16LE without a mark: most characters of a settings file are ASCII, so most

@@ -7,6 +7,7 @@
 
 #include "Support.h"
 #include "base/Texts.h"
+#include "base/Utf.h"
 #include "platform/win32/ControlIds.h"
 
 namespace zorvel::e2e {
@@ -19,15 +20,6 @@ const char kTemplate[] =
     "[OPTIUNI]\r\n;;;; Optiuni generale ;;;;\r\n \r\nInterval_de_timp=0\r\nNr_ferestre=0\r\n"
     " \r\n[FERESTRE_DE_INCHIS]\r\n;;;; Caption-ul ferestrelor care trebuie inchise automat "
     ";;;;\r\n \r\n";
-
-std::string utf16Le(std::u16string_view text) {
-    std::string bytes;
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 // A place the fault set-up (faults.sh) prepared, as Wine sees it: Z: is the Unix root.
 std::wstring faultPlace(const wchar_t* name) {
@@ -115,10 +107,11 @@ TEST(PersistenceTest, AFileThatIsNoSettingsFileIsToldOnceAndLeftAsItWas) {
 
 TEST(PersistenceTest, AUnicodeFileWithoutAByteOrderMarkIsReadExactly) {
     Zorvel zorvel(false);
-    ASSERT_TRUE(writeFile(zorvel.settingsFile(),
-                          utf16Le(u"[OPTIUNI]\r\nInterval_de_timp=3\r\nNr_ferestre=3\r\n"
-                                  u"[FERESTRE_DE_INCHIS]\r\nCaption1=Gama\r\n"
-                                  u"Caption2=Reclam\u0103\r\nCaption3=Alfa\r\n")));
+    ASSERT_TRUE(
+        writeFile(zorvel.settingsFile(),
+                  utf::toUtf16LeBytes(u"[OPTIUNI]\r\nInterval_de_timp=3\r\nNr_ferestre=3\r\n"
+                                      u"[FERESTRE_DE_INCHIS]\r\nCaption1=Gama\r\n"
+                                      u"Caption2=Reclam\u0103\r\nCaption3=Alfa\r\n")));
     zorvel.start();
     const std::string romanian = "Reclam\xC4\x83";
     ASSERT_TRUE(zorvel.waitForList({"Alfa", "Gama", romanian}));

@@ -26,15 +26,6 @@ std::string get(const ProfileDocument& document, std::string_view section, std::
     return document.value(section, key).value_or("***");
 }
 
-std::string utf16Le(std::u16string_view text) {
-    std::string bytes;
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 TEST(ProfileDocumentTest, LookupIgnoresCaseTrimsBlanksAndDropsOnePairOfQuotes) {
     const ProfileDocument document = parsed(
         "; note=1\r\n"
@@ -106,8 +97,10 @@ TEST(ProfileDocumentTest, EachKnownEncodingIsReadAndKept) {
     const std::string utf8 = utf::toUtf8(text);
     const EncodingCase cases[] = {
         {"ANSI", "[A]\r\nk=\xE9t\xE9 s\r\n", Encoding::Ansi, "[A]\r\nk=\xE9t\xE9 s\r\n"},
-        {"UTF-16LE", "\xFF\xFE" + utf16Le(text), Encoding::Utf16Le, "\xFF\xFE" + utf16Le(text)},
-        {"UTF-16LE without mark", utf16Le(text), Encoding::Utf16Le, "\xFF\xFE" + utf16Le(text)},
+        {"UTF-16LE", "\xFF\xFE" + utf::toUtf16LeBytes(text), Encoding::Utf16Le,
+         "\xFF\xFE" + utf::toUtf16LeBytes(text)},
+        {"UTF-16LE without mark", utf::toUtf16LeBytes(text), Encoding::Utf16Le,
+         "\xFF\xFE" + utf::toUtf16LeBytes(text)},
         {"UTF-8", "\xEF\xBB\xBF" + utf8, Encoding::Utf8, "\xEF\xBB\xBF" + utf8},
     };
     for (const EncodingCase& c : cases) {
@@ -127,7 +120,7 @@ TEST(ProfileDocumentTest, AnAnsiFileTurnsUnicodeOnlyWhenATextDoesNotFit) {
     EXPECT_EQ(document.bytes(latin1), "[A]\r\n; \xE9t\xE9\r\nk=\xE9\r\n");
     document.set("A", "k", "\xC8\x99i \xC8\x9B");  // ș and ț do not
     EXPECT_EQ(document.bytes(latin1),
-              "\xFF\xFE" + utf16Le(u"[A]\r\n; \u00E9t\u00E9\r\nk=\u0219i \u021B\r\n"));
+              "\xFF\xFE" + utf::toUtf16LeBytes(u"[A]\r\n; \u00E9t\u00E9\r\nk=\u0219i \u021B\r\n"));
 }
 
 TEST(ProfileDocumentTest, ContentThatIsNoSettingsFileIsRefused) {

@@ -35,12 +35,7 @@ std::string templateWith(const std::string& interval, const std::string& count) 
 }
 
 std::string utf16Le(const std::string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t unit : utf::toUtf16(text)) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
+    return "\xFF\xFE" + utf::toUtf16LeBytes(utf::toUtf16(text));
 }
 
 // One start of the program over the file: the design-time controls, then the load.
