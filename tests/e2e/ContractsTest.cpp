@@ -5,6 +5,7 @@
 
 #include "Support.h"
 #include "contracts/ListBoxContract.h"
+#include "contracts/ProfileContract.h"
 #include "contracts/TitleKeyContract.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32ListBox.h"
@@ -13,6 +14,11 @@ namespace zorvel::e2e {
 namespace {
 
 using contracts::ListOrderCase;
+using contracts::ProfileFile;
+using contracts::ProfileReadCase;
+using contracts::ProfileReadDeparture;
+using contracts::ProfileWriteCase;
+using contracts::ProfileWriteDeparture;
 using contracts::SelectionCase;
 using contracts::TitlePairCase;
 
@@ -111,6 +117,84 @@ TEST_P(ContractsTitleKey, ThePlatformsLookupFindsTitlesAsTheContractSays) {
 
 INSTANTIATE_TEST_SUITE_P(Contracts, ContractsTitleKey,
                          ::testing::ValuesIn(contracts::titlePairCases()), pairName);
+
+// The case's file in a fresh directory of its own, so that no profile the platform keeps
+// cached from another case is read instead.
+class ProfileOnDisk {
+  public:
+    explicit ProfileOnDisk(const ProfileFile& file) : path_(dir_.file(L"Zorvel.ini")) {
+        written_ =
+            file.kind == ProfileFile::Kind::None || writeFile(path_, contracts::bytesOf(file));
+    }
+    bool written() const { return written_; }
+    std::string read(const std::string& section, const std::string& key) const {
+        wchar_t buffer[256]{};
+        GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
+                                 widen(contracts::kDefault).c_str(), buffer, 256, path_.c_str());
+        return narrow(buffer);
+    }
+    std::string write(const std::string& section, const std::string& key,
+                      const std::string& value) const {
+        EXPECT_TRUE(WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
+                                               widen(value).c_str(), path_.c_str()));
+        return readFile(path_);
+    }
+
+  private:
+    TempDir dir_;
+    std::wstring path_;
+    bool written_ = false;
+};
+
+const auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
+class ContractsProfileRead : public ::testing::TestWithParam<ProfileReadCase> {};
+
+TEST_P(ContractsProfileRead, ThePlatformReadsAsTheContractSays) {
+    const ProfileReadCase& row = GetParam();
+    const ProfileOnDisk file(row.file);
+    ASSERT_TRUE(file.written());
+    EXPECT_EQ(file.read(row.section, row.key), row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contracts, ContractsProfileRead,
+                         ::testing::ValuesIn(contracts::profileReadCases()), rowName);
+
+class ContractsProfileWrite : public ::testing::TestWithParam<ProfileWriteCase> {};
+
+TEST_P(ContractsProfileWrite, ThePlatformWritesAsTheContractSays) {
+    const ProfileWriteCase& row = GetParam();
+    const ProfileOnDisk file(row.before);
+    ASSERT_TRUE(file.written());
+    EXPECT_EQ(file.write(row.section, row.key, row.value), contracts::bytesOf(row.after));
+}
+
+INSTANTIATE_TEST_SUITE_P(Contracts, ContractsProfileWrite,
+                         ::testing::ValuesIn(contracts::profileWriteCases()), rowName);
+
+class ContractsProfileReadDeparture : public ::testing::TestWithParam<ProfileReadDeparture> {};
+
+TEST_P(ContractsProfileReadDeparture, ThePlatformStillReadsItsWay) {
+    const ProfileReadDeparture& row = GetParam();
+    const ProfileOnDisk file(row.file);
+    ASSERT_TRUE(file.written());
+    EXPECT_EQ(file.read(row.section, row.key), row.platform);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contracts, ContractsProfileReadDeparture,
+                         ::testing::ValuesIn(contracts::profileReadDepartures()), rowName);
+
+class ContractsProfileWriteDeparture : public ::testing::TestWithParam<ProfileWriteDeparture> {};
+
+TEST_P(ContractsProfileWriteDeparture, ThePlatformStillWritesItsWay) {
+    const ProfileWriteDeparture& row = GetParam();
+    const ProfileOnDisk file(row.before);
+    ASSERT_TRUE(file.written());
+    EXPECT_EQ(file.write(row.section, row.key, row.value), contracts::bytesOf(row.platform));
+}
+
+INSTANTIATE_TEST_SUITE_P(Contracts, ContractsProfileWriteDeparture,
+                         ::testing::ValuesIn(contracts::profileWriteDepartures()), rowName);
 
 }  // namespace
 }  // namespace zorvel::e2e
