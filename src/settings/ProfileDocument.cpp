@@ -63,6 +63,15 @@ std::string lookupName(std::string_view foldedSection, std::string_view key) {
     return std::string(foldedSection) + '\n' + fold(key);
 }
 
+// A value as it must be written for a read to give it back: a value whose ends a read would
+// take away (blanks, a pair of quotes) goes inside one more pair of quotes.
+std::string storedValue(std::string_view value) {
+    const bool losesEnds = !value.empty() && (isBlank(value.front()) || isBlank(value.back()) ||
+                                              (value.size() >= 2 && value.front() == value.back() &&
+                                               (value.front() == '"' || value.front() == '\'')));
+    return losesEnds ? '"' + std::string(value) + '"' : std::string(value);
+}
+
 // A value as a read leaves it: one pair of quotes dropped, up to a NUL, 255 units at most.
 std::string readValue(std::string_view raw) {
     const bool quoted =
@@ -208,10 +217,10 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     const std::string name = lookupName(folded, key);
     if (const auto found = keys_.find(name); found != keys_.end()) {
         std::string& line = textAt(found->second);
-        line = std::string(parseLine(line).name) + '=' + std::string(value);
+        line = std::string(parseLine(line).name) + '=' + storedValue(value);
         return;
     }
-    std::string line = std::string(key) + '=' + std::string(value);
+    std::string line = std::string(key) + '=' + storedValue(value);
     const auto existing = sections_.find(folded);
     if (existing == sections_.end()) {
         lines_.push_back({'[' + std::string(section) + ']', std::string(kNewLineBreak), {}});

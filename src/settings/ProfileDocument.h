@@ -33,6 +33,7 @@ class ProfileDocument {
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     // The section's keys, the first of each name, in the order of the file.
     std::vector<Entry> entries(std::string_view section) const;
+    // Stores the value so that a read gives it back whole: quoted when its ends need it.
     void set(std::string_view section, std::string_view key, std::string_view value);
 
     // The file as it was read, in its encoding; an ANSI file whose text no longer fits its
