@@ -43,8 +43,17 @@ void Watcher::eventsLost() {
 
 void Watcher::tick() {
     const std::int64_t now = clock_.milliseconds();
-    std::erase_if(newWindows_,
-                  [&](const NewWindow& w) { return now >= w.until || look(w.window); });
+    std::erase_if(newWindows_, [&](NewWindow& w) {
+        if (now - w.born >= kNewWindowWatchMs) {
+            return true;
+        }
+        if (now < w.nextLook) {
+            return false;
+        }
+        // The wait grows with the window's age: a quarter of it, never under one pulse.
+        w.nextLook = now + std::max<std::int64_t>(CloseEngine::kPulseMs, (now - w.born) / 4);
+        return look(w.window);
+    });
 }
 
 bool Watcher::look(WindowId window) {
@@ -68,7 +77,8 @@ void Watcher::watchNew(WindowId window) {
     if (newWindows_.size() == kMostWatched) {
         newWindows_.pop_front();
     }
-    newWindows_.push_back(NewWindow{window, clock_.milliseconds() + kNewWindowWatchMs});
+    const std::int64_t now = clock_.milliseconds();
+    newWindows_.push_back(NewWindow{window, now, now + CloseEngine::kPulseMs});
     if (pulse_.interval() == 0) {
         pulse_.setInterval(CloseEngine::kPulseMs);
     }

@@ -13,7 +13,8 @@ namespace zorvel {
 
 // Closes a listed window the moment it appears, shows, is renamed or comes to the front,
 // while automatic checking is on. A new window often gets its title only after it has been
-// created, so it is looked at again for a while.
+// created, so it is looked at again for a while: often at first, when titles come, then
+// less and less, so that a burst of new windows costs little.
 class Watcher : public WindowEventSink {
   public:
     static constexpr std::int64_t kNewWindowWatchMs = 2000;
@@ -39,7 +40,8 @@ class Watcher : public WindowEventSink {
   private:
     struct NewWindow {
         WindowId window = 0;
-        std::int64_t until = 0;
+        std::int64_t born = 0;
+        std::int64_t nextLook = 0;
     };
 
     // True when the window needs no further look: it is being closed, or it is gone.

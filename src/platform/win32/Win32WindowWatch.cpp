@@ -6,7 +6,9 @@ namespace {
 
 constexpr UINT kDrainMessage = WM_APP + 3;
 constexpr wchar_t kClassName[] = L"ZorvelWindowWatch";
-constexpr std::size_t kQueueCapacity = 4096;
+// Room for a burst of many thousand windows (a few bytes each); beyond it, one look at
+// every window replaces the events lost.
+constexpr std::size_t kQueueCapacity = 65536;
 // Handled per message, so that input and paint keep their turn during a flood.
 constexpr std::size_t kBatch = 128;
 
