@@ -90,16 +90,24 @@ TEST_F(DressingTest, TheOtherLabelsLeaveTheLinkInItsHoverLook) {
     ASSERT_TRUE(paintedLink(plain));
     for (int id : {kLabel1, kLabel3, kLabel4}) {
         SCOPED_TRACE(id);
-        input::moveTo(input::centreOf(zorvel.control(kLabel2)));
-        ASSERT_TRUE(waitUntil([&] { return !(screenPixels(label) == plain); }));
-        const ScreenPixels hover = settledPixels(label);
-        input::moveTo(input::centreOf(zorvel.control(id)));
-        // Input is taken in order: once Alt+C or Alt+T has moved the focus, so was the pointer.
-        const bool toCaption = zorvel.focus() != zorvel.control(kTxtCaption);
-        input::chord(VK_MENU, toCaption ? 'C' : 'T');
-        ASSERT_TRUE(zorvel.waitForFocus(toCaption ? kTxtCaption : kTxtTimp));
-        RedrawWindow(zorvel.control(kLabel2), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_TRUE(settledPixels(label) == hover);
+        // A late pointer position from a busy X display can land on the surface between the
+        // two moves and reset the link; that is given up to three tries, a label that resets
+        // it fails them all.
+        bool keptHover = false;
+        for (int attempt = 0; attempt < 3 && !keptHover; ++attempt) {
+            input::moveTo(input::centreOf(zorvel.control(kLabel2)));
+            ASSERT_TRUE(waitUntil([&] { return !(screenPixels(label) == plain); }));
+            const ScreenPixels hover = settledPixels(label);
+            input::moveTo(input::centreOf(zorvel.control(id)));
+            // Input is taken in order: once Alt+C or Alt+T has moved the focus, so was the
+            // pointer.
+            const bool toCaption = zorvel.focus() != zorvel.control(kTxtCaption);
+            input::chord(VK_MENU, toCaption ? 'C' : 'T');
+            ASSERT_TRUE(zorvel.waitForFocus(toCaption ? kTxtCaption : kTxtTimp));
+            RedrawWindow(zorvel.control(kLabel2), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            keptHover = settledPixels(label) == hover;
+        }
+        EXPECT_TRUE(keptHover);
         // Back to the plain look for the next label. On a busy display Wine can take a late
         // pointer position from X after this movement, so the movement is given again.
         auto moved = std::chrono::steady_clock::now() - 1h;
