@@ -3,11 +3,13 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
 #include "base/Utf.h"
 #include "platform/win32/ControlIds.h"
+#include "platform/win32/Win32Instance.h"
 
 namespace zorvel::e2e {
 
@@ -212,15 +214,17 @@ Process::Process(const std::wstring& exe, const std::wstring& arguments, const s
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                   dir.empty() ? nullptr : dir.c_str(), &startup, &info_);
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.empty() ? nullptr : dir.c_str(), &startup, &info_)) {
+        startError_ = GetLastError();
+    }
 }
 
 Process::~Process() {
     kill();
 }
 
-Process::Process(Process&& other) noexcept : info_(other.info_) {
+Process::Process(Process&& other) noexcept : info_(other.info_), startError_(other.startError_) {
     other.info_ = {};
 }
 
@@ -228,6 +232,7 @@ Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
         kill();
         info_ = other.info_;
+        startError_ = other.startError_;
         other.info_ = {};
     }
     return *this;
@@ -312,21 +317,61 @@ void Zorvel::start() {
 }
 
 void Zorvel::launch() {
+    // A copy left from an earlier test would turn this one into the "already running" box.
+    if (!waitUntil([] { return !copyRunning(); })) {
+        std::fprintf(stderr, "an earlier copy of Zorvel still runs\n");
+    }
     process_ = Process(home_ + L"\\Zorvel.exe", L"", home_);
     window_ = nullptr;
 }
 
+bool Zorvel::copyRunning() {
+    HANDLE name = OpenMutexW(SYNCHRONIZE, FALSE, win32::kInstanceName);
+    if (name == nullptr) {
+        return false;
+    }
+    CloseHandle(name);
+    return true;
+}
+
 bool Zorvel::waitForWindow() {
-    return waitUntil([&] {
-        for (HWND window : process_.windows({}, true)) {
-            wchar_t name[64]{};
-            GetClassNameW(window, name, 64);
-            if (lstrcmpW(name, kMainWindowClass) == 0) {
-                window_ = window;
+    // A start is allowed what a loaded machine may take; a good start is not slowed by it.
+    const bool shown = waitUntil(
+        [&] {
+            for (HWND window : process_.windows({}, true)) {
+                wchar_t name[64]{};
+                GetClassNameW(window, name, 64);
+                if (lstrcmpW(name, kMainWindowClass) == 0) {
+                    window_ = window;
+                }
             }
-        }
-        return window_ != nullptr;
-    });
+            return window_ != nullptr;
+        },
+        30s);
+    if (!shown) {
+        describeMissingWindow();
+    }
+    return shown;
+}
+
+// A start that shows no window is rare and hard to repeat: say what the process was doing.
+void Zorvel::describeMissingWindow() const {
+    if (process_.handle() == nullptr) {
+        std::fprintf(stderr, "Zorvel did not start (error %lu)\n",
+                     static_cast<unsigned long>(process_.startError()));
+        return;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.handle(), &code);
+    std::fprintf(stderr, "Zorvel shows no window: process %lu %s (code %lu)\n",
+                 static_cast<unsigned long>(process_.id()),
+                 process_.running() ? "running" : "ended", static_cast<unsigned long>(code));
+    for (HWND window : process_.windows()) {
+        char name[64]{};
+        GetClassNameA(window, name, sizeof name);
+        std::fprintf(stderr, "  window class \"%s\" title \"%s\" %s\n", name,
+                     windowText(window).c_str(), IsWindowVisible(window) ? "visible" : "hidden");
+    }
 }
 
 bool Zorvel::exit() {

@@ -82,6 +82,9 @@ class Process {
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
     DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return info_.hProcess; }
+    // Why the process could not be created (0 when it was).
+    DWORD startError() const { return startError_; }
     bool running() const;
     // Waits until the process has done its start-up work and waits for input.
     bool waitForIdle(std::chrono::milliseconds deadline = 10s) const;
@@ -93,6 +96,7 @@ class Process {
 
   private:
     PROCESS_INFORMATION info_{};
+    DWORD startError_ = 0;
 };
 
 // The real Zorvel.exe, copied into its own directory and started there.
@@ -141,6 +145,9 @@ class Zorvel {
     HWND waitForMessageBox() const;
 
   private:
+    static bool copyRunning();
+    void describeMissingWindow() const;
+
     TempDir dir_;
     std::wstring home_ = dir_.path();
     Process process_;

@@ -7,7 +7,7 @@
 namespace zorvel::win32 {
 
 Win32Instance::Win32Instance()
-    : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\Zorvel.SingleInstance")),
+    : mutex_(CreateMutexW(nullptr, FALSE, kInstanceName)),
       another_(GetLastError() == ERROR_ALREADY_EXISTS) {}
 
 Win32Instance::~Win32Instance() {

@@ -6,6 +6,8 @@
 
 namespace zorvel::win32 {
 
+inline constexpr wchar_t kInstanceName[] = L"Local\\Zorvel.SingleInstance";
+
 // One copy per user session, told by a named mutex in the session's namespace.
 class Win32Instance : public Instance {
   public:
