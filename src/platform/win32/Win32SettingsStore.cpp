@@ -51,33 +51,35 @@ std::wstring extendedPath(const std::wstring& path) {
     return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
 }
 
+// ReadFile and WriteFile move at most a DWORD at a time, and may move less than asked.
+template <typename Move>
+bool inChunks(std::size_t total, Move move) {
+    for (std::size_t at = 0; at < total;) {
+        DWORD moved = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(kChunk, total - at));
+        if (!move(at, wanted, moved) || moved == 0) {
+            return false;
+        }
+        at += moved;
+    }
+    return true;
+}
+
 bool readAll(HANDLE file, std::string& bytes) {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size) || size.QuadPart > kLargestFile) {
         return false;
     }
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    for (size_t at = 0; at < bytes.size();) {
-        DWORD read = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(kChunk, bytes.size() - at));
-        if (!ReadFile(file, bytes.data() + at, wanted, &read, nullptr) || read == 0) {
-            return false;
-        }
-        at += read;
-    }
-    return true;
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    return inChunks(bytes.size(), [&](std::size_t at, DWORD wanted, DWORD& read) {
+        return ReadFile(file, bytes.data() + at, wanted, &read, nullptr) != FALSE;
+    });
 }
 
 bool writeAll(HANDLE file, const std::string& bytes) {
-    for (size_t at = 0; at < bytes.size();) {
-        DWORD written = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(kChunk, bytes.size() - at));
-        if (!WriteFile(file, bytes.data() + at, wanted, &written, nullptr) || written == 0) {
-            return false;
-        }
-        at += written;
-    }
-    return true;
+    return inChunks(bytes.size(), [&](std::size_t at, DWORD wanted, DWORD& written) {
+        return WriteFile(file, bytes.data() + at, wanted, &written, nullptr) != FALSE;
+    });
 }
 
 // A new file holding exactly `bytes`, on the disk when this returns true; a file this made
