@@ -28,6 +28,11 @@ class Desktop {
     virtual bool isVisible(WindowId window) = 0;
     // Whether the window belongs to this process.
     virtual bool isOurs(WindowId window) = 0;
+    // Whether the window is the desktop's or the shell's own (desktop, taskbar): Alt+F4 there
+    // opens the shut-down dialog.
+    virtual bool isShell(WindowId window) = 0;
+    // The file name of the window's program, without its folder; empty when it cannot be read.
+    virtual std::string programName(WindowId window) = 0;
     // Whether the window's process runs at a higher integrity level than ours (input to it
     // would be dropped); a process that cannot be asked counts as higher.
     virtual bool runsAboveUs(WindowId window) = 0;

@@ -75,6 +75,16 @@ bool FakeDesktop::isOurs(WindowId window) {
     return w != nullptr && w->ours;
 }
 
+bool FakeDesktop::isShell(WindowId window) {
+    const Window* w = find(window);
+    return w != nullptr && w->shell;
+}
+
+std::string FakeDesktop::programName(WindowId window) {
+    const Window* w = find(window);
+    return w == nullptr ? std::string{} : w->program;
+}
+
 bool FakeDesktop::runsAboveUs(WindowId window) {
     const Window* w = find(window);
     return w == nullptr || w->elevated;

@@ -19,8 +19,10 @@ class FakeDesktop : public Desktop {
         bool visible = true;
         WindowId parent = 0;  // parent of a child, or owner of a pop-up
         bool ours = false;
+        bool shell = false;
         bool elevated = false;
         WindowId thread = 0;  // 0: a thread of its own
+        std::string program = "reclame.exe";
     };
 
     WindowId open(const std::string& title, bool visible = true, WindowId parent = 0);
@@ -33,6 +35,8 @@ class FakeDesktop : public Desktop {
     std::string wholeTitle(WindowId window) override;
     bool isVisible(WindowId window) override;
     bool isOurs(WindowId window) override;
+    bool isShell(WindowId window) override;
+    std::string programName(WindowId window) override;
     bool runsAboveUs(WindowId window) override;
     void requestForeground(WindowId window) override;
     WindowId foreground() override { return foregroundWindow; }
@@ -68,7 +72,9 @@ class FakeDesktop : public Desktop {
 class FakeClock : public Clock {
   public:
     std::int64_t milliseconds() override { return now; }
+    LocalTime localTime() override { return local; }
     std::int64_t now = 100000;
+    LocalTime local{2026, 12, 8, 9, 5, 7, 42};
 };
 
 class FakeWindowWatch : public WindowWatch {

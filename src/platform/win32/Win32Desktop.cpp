@@ -116,6 +116,43 @@ bool Win32Desktop::isOurs(WindowId window) {
     return process == GetCurrentProcessId();
 }
 
+bool Win32Desktop::isShell(WindowId window) {
+    HWND target = hwnd(window);
+    if (target == GetShellWindow() || target == GetDesktopWindow()) {
+        return true;
+    }
+    static constexpr const wchar_t* kShellClasses[] = {L"Progman", L"WorkerW", L"Shell_TrayWnd",
+                                                       L"Shell_SecondaryTrayWnd"};
+    wchar_t name[32]{};
+    if (GetClassNameW(target, name, 32) == 0) {
+        return false;
+    }
+    for (const wchar_t* shellClass : kShellClasses) {
+        if (lstrcmpiW(name, shellClass) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Win32Desktop::programName(WindowId window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd(window), &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        return {};
+    }
+    std::wstring path(32768, L'\0');  // long paths too
+    DWORD size = static_cast<DWORD>(path.size());
+    const bool read = QueryFullProcessImageNameW(process, 0, path.data(), &size) != FALSE;
+    CloseHandle(process);
+    if (!read) {
+        return {};
+    }
+    path.resize(size);
+    return narrow(path.substr(path.find_last_of(L"\\/") + 1));
+}
+
 bool Win32Desktop::runsAboveUs(WindowId window) {
     if (!ourIntegrity_) {
         ourIntegrity_ = integrityOf(GetCurrentProcess());

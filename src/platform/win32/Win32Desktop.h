@@ -13,6 +13,8 @@ class Win32Desktop : public Desktop {
     std::string wholeTitle(WindowId window) override;
     bool isVisible(WindowId window) override;
     bool isOurs(WindowId window) override;
+    bool isShell(WindowId window) override;
+    std::string programName(WindowId window) override;
     bool runsAboveUs(WindowId window) override;
     void requestForeground(WindowId window) override;
     WindowId foreground() override;
