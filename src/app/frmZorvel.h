@@ -84,6 +84,9 @@ class frmZorvel : public FormEvents {
     Services s_;
     Timer& tmrVerifica_;
     Timer& tmrRecheck_;
+    struct : CloseRecorder {
+        void record(const CloseRecord&) override {}
+    } unrecorded_;
     ListedCaptions captions_;
     CloseEngine engine_;
     Watcher watcher_;

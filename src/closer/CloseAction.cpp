@@ -6,15 +6,12 @@ namespace zorvel {
 
 void CloseAction::lstCaption_DblClick() {
     const int selected = lstCaption_.selectedIndex();
-    if (selected != -1) {
-        close(lstCaption_.item(selected), TitleIndex(desktop_));
+    if (selected == -1) {
+        return;
     }
-}
-
-void CloseAction::close(const std::string& caption, const TitleIndex& titles) {
-    const std::string key = lstCaption_.keyOf(caption);
-    if (!key.empty()) {
-        engine_.closeFirst(titles.windowsWithKey(key), key);
+    const ListedEntry entry = lstCaption_.entryOf(lstCaption_.item(selected));
+    if (!entry.key.empty()) {
+        engine_.closeForUser(TitleIndex(desktop_).windowsWithKey(entry.key), entry);
     }
 }
 

@@ -7,17 +7,16 @@
 
 namespace zorvel {
 
-// Closes the window titled like the selected caption by sending it Alt+F4.
+// The user's close: the window titled like the selected caption gets Alt+F4.
 class CloseAction {
   public:
     CloseAction(ListedCaptions& lstCaption, Desktop& desktop, CloseEngine& engine)
         : lstCaption_(lstCaption), desktop_(desktop), engine_(engine) {}
 
+    // Closes the first window titled like the selected entry; the close completes later,
+    // once the window is in front.
     void lstCaption_DblClick();
     void cmdClose_Click();
-    // The close action on `caption` with the windows of `titles`; the close itself completes
-    // later, once the window is in front.
-    void close(const std::string& caption, const TitleIndex& titles);
 
   private:
     ListedCaptions& lstCaption_;

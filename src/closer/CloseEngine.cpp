@@ -1,40 +1,84 @@
 #include "closer/CloseEngine.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zorvel {
 
-WindowId CloseEngine::closeFirst(const std::vector<WindowId>& candidates, const std::string& key) {
+bool CloseEngine::closeInBackground(WindowId window, const ListedEntry& entry,
+                                    CloseTrigger trigger) {
+    if (handling(window) || (trigger == CloseTrigger::Appeared && refused(window)) ||
+        !mayClose(window, entry, trigger)) {
+        return false;
+    }
+    return sendChord(window, entry, trigger);
+}
+
+WindowId CloseEngine::closeForUser(const std::vector<WindowId>& candidates,
+                                   const ListedEntry& entry) {
     for (WindowId window : candidates) {
-        if (pending(window) || !closable(window, key)) {
+        if (handling(window) || !mayClose(window, entry, CloseTrigger::User)) {
             continue;
         }
-        // Input to a process above ours is dropped: activating it would only steal the
-        // user's focus, again on every tick.
-        if (desktop_.runsAboveUs(window)) {
-            continue;
-        }
-        queue_.push_back(Close{window, key});
-        if (queue_.size() == 1) {
-            pump();
+        activations_.push_back(Activation{window, entry});
+        if (activations_.size() == 1) {
+            pumpActivations();
         }
         return window;
     }
     return 0;
 }
 
-bool CloseEngine::pending(WindowId window) const {
-    return std::any_of(queue_.begin(), queue_.end(),
-                       [window](const Close& c) { return c.window == window; });
-}
-
-void CloseEngine::foregroundChanged() {
-    // Whatever came to the front may be the waiting window or one of its program's.
-    pump();
+bool CloseEngine::handling(WindowId window) const {
+    return awaited_.contains(window) ||
+           std::any_of(activations_.begin(), activations_.end(),
+                       [window](const Activation& a) { return a.window == window; });
 }
 
 void CloseEngine::tick() {
-    pump();
+    pumpActivations();
+    watchOutcomes();
+}
+
+void CloseEngine::forgetGone() {
+    const auto gone = [this](WindowId window) {
+        return !desktop_.isVisible(window) && !handling(window);
+    };
+    std::erase_if(refusing_, gone);
+    std::erase_if(aboveUs_, gone);
+}
+
+bool CloseEngine::closable(WindowId window, const ListedEntry& entry) {
+    // Our own windows and the shell's are never closed, whatever the list holds.
+    return window != 0 && desktop_.isVisible(window) && !desktop_.isOurs(window) &&
+           !desktop_.isShell(window) && desktop_.titleKey(desktop_.wholeTitle(window)) == entry.key;
+}
+
+bool CloseEngine::mayClose(WindowId window, const ListedEntry& entry, CloseTrigger trigger) {
+    if (!closable(window, entry)) {
+        return false;
+    }
+    // Input to a process above ours is dropped by the system: sending it is pointless.
+    if (desktop_.runsAboveUs(window)) {
+        if (aboveUs_.insert(window).second) {
+            record(trigger, CloseOutcome::HigherRights, entry, desktop_.wholeTitle(window),
+                   desktop_.programName(window));
+        }
+        return false;
+    }
+    return true;
+}
+
+bool CloseEngine::sendChord(WindowId window, const ListedEntry& entry, CloseTrigger trigger) {
+    std::string title = desktop_.wholeTitle(window);
+    std::string program = desktop_.programName(window);
+    if (!desktop_.sendCloseChord(window)) {
+        return false;
+    }
+    awaited_.emplace(window, Awaited{entry, trigger, std::move(title), std::move(program),
+                                     clock_.milliseconds()});
+    keepPulsing();
+    return true;
 }
 
 bool CloseEngine::inFront(WindowId window) {
@@ -45,49 +89,83 @@ bool CloseEngine::inFront(WindowId window) {
     return front == window || (front != 0 && desktop_.sameThread(front, window));
 }
 
-bool CloseEngine::closable(WindowId window, const std::string& key) {
-    // Our own windows are never closed, whatever the list holds.
-    return window != 0 && desktop_.isVisible(window) && !desktop_.isOurs(window) &&
-           desktop_.titleKey(desktop_.wholeTitle(window)) == key;
-}
-
-void CloseEngine::pump() {
-    while (busy()) {
-        if (!step(queue_.front())) {
-            if (pulse_.interval() == 0) {
-                pulse_.setInterval(kPulseMs);
-            }
+void CloseEngine::pumpActivations() {
+    while (!activations_.empty()) {
+        if (!step(activations_.front())) {
+            keepPulsing();
             return;
         }
-        queue_.pop_front();
+        activations_.pop_front();
     }
 }
 
-bool CloseEngine::step(Close& close) {
+bool CloseEngine::step(Activation& activation) {
     const std::int64_t now = clock_.milliseconds();
-    if (!close.asked) {
-        if (!closable(close.window, close.key)) {
+    if (!activation.asked) {
+        if (!closable(activation.window, activation.entry)) {
             return true;
         }
-        close.asked = true;
-        close.askedAt = close.lastAsked = now;
-        desktop_.requestForeground(close.window);
+        activation.asked = true;
+        activation.askedAt = activation.lastAsked = now;
+        desktop_.requestForeground(activation.window);
     }
-    if (inFront(close.window)) {
+    if (inFront(activation.window)) {
         // Checked again at the last moment: hidden, gone or renamed meanwhile gets nothing.
-        if (closable(close.window, close.key)) {
-            desktop_.sendCloseChord(close.window);
+        if (closable(activation.window, activation.entry)) {
+            sendChord(activation.window, activation.entry, CloseTrigger::User);
         }
         return true;
     }
-    if (now - close.askedAt >= kGiveUpMs || !desktop_.isVisible(close.window)) {
+    if (now - activation.askedAt >= kGiveUpMs || !desktop_.isVisible(activation.window)) {
         return true;
     }
-    if (now - close.lastAsked >= kAskAgainMs) {
-        close.lastAsked = now;
-        desktop_.requestForeground(close.window);
+    if (now - activation.lastAsked >= kAskAgainMs) {
+        activation.lastAsked = now;
+        desktop_.requestForeground(activation.window);
     }
     return false;
+}
+
+void CloseEngine::watchOutcomes() {
+    const std::int64_t now = clock_.milliseconds();
+    for (auto it = awaited_.begin(); it != awaited_.end();) {
+        it = over(it->first, it->second, now - it->second.chordAt) ? awaited_.erase(it) : ++it;
+    }
+}
+
+bool CloseEngine::over(WindowId window, Awaited& awaited, std::int64_t elapsed) {
+    if (!desktop_.isVisible(window)) {
+        record(awaited.trigger, CloseOutcome::Closed, awaited.entry, std::move(awaited.title),
+               std::move(awaited.program), elapsed);
+        return true;
+    }
+    if (elapsed >= kOutcomeMs) {
+        if (refusing_.insert(window).second) {
+            record(awaited.trigger, CloseOutcome::NotClosed, awaited.entry,
+                   std::move(awaited.title), std::move(awaited.program));
+        }
+        return true;
+    }
+    if (elapsed >= kSystemCloseMs && !awaited.systemCloseSent) {
+        awaited.systemCloseSent = true;
+        // Only while it still bears a listed title: it may have become something else.
+        if (closable(window, awaited.entry)) {
+            desktop_.sendCloseCommand(window);
+        }
+    }
+    return false;
+}
+
+void CloseEngine::record(CloseTrigger trigger, CloseOutcome outcome, const ListedEntry& entry,
+                         std::string title, std::string program, std::optional<std::int64_t> ms) {
+    recorder_.record(
+        CloseRecord{trigger, outcome, entry.text, std::move(title), std::move(program), ms});
+}
+
+void CloseEngine::keepPulsing() {
+    if (pulse_.interval() == 0) {
+        pulse_.setInterval(kPulseMs);
+    }
 }
 
 }  // namespace zorvel

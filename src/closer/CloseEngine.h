@@ -3,57 +3,101 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
+#include "closer/CloseRecord.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 
 namespace zorvel {
 
-// Closes windows one at a time without ever waiting on the user-interface thread: a close
-// is asked for, the window is brought to the front, and Alt+F4 goes out only once that very
-// window is in front and still bears its title; otherwise it is dropped after a second.
+// A list entry as the engine checks a title against it.
+struct ListedEntry {
+    std::string text;  // as listed, for the record
+    std::string key;   // the title key it matches
+};
+
+// Closes windows without ever waiting on the user-interface thread. Automatic closes send
+// Alt+F4 to the window where it is, never touching the foreground; the user's own close
+// brings the window to the front first, as the user is watching. Either way the window is
+// then watched: a second close command if the keys are ignored, and an outcome for the
+// record. Nothing is sent to a window twice while its outcome is awaited.
 class CloseEngine {
   public:
+    // The user's close: how long the window may take to come to the front, and how often
+    // it is asked again (a settling focus change can take a granted activation away).
     static constexpr std::int64_t kGiveUpMs = 1000;
-    // A settling focus change can take a granted activation away again; ask once more.
     static constexpr std::int64_t kAskAgainMs = 250;
-    // How often the engine looks while a close waits, if no foreground event comes first.
+    // A window still there this long after the chord gets the close command itself, for
+    // programs whose own key handling ignores posted keys.
+    static constexpr std::int64_t kSystemCloseMs = 500;
+    // Still there this long after the chord: it refuses.
+    static constexpr std::int64_t kOutcomeMs = 2000;
+    // How often the engine looks while anything is awaited.
     static constexpr int kPulseMs = 25;
 
-    CloseEngine(Desktop& desktop, Clock& clock, Timer& pulse)
-        : desktop_(desktop), clock_(clock), pulse_(pulse) {}
+    CloseEngine(Desktop& desktop, Clock& clock, Timer& pulse, CloseRecorder& recorder)
+        : desktop_(desktop), clock_(clock), pulse_(pulse), recorder_(recorder) {}
 
-    // Closes the first of `candidates` (all titled with `key`) that is not pending already
-    // and may be closed; returns it, or 0 when there is none.
-    WindowId closeFirst(const std::vector<WindowId>& candidates, const std::string& key);
-    bool pending(WindowId window) const;
-    bool busy() const { return !queue_.empty(); }
+    // Closes the window where it is; true when the chord went out.
+    bool closeInBackground(WindowId window, const ListedEntry& entry, CloseTrigger trigger);
+    // The user's close of the first of `candidates` that may be closed; returns it, or 0.
+    WindowId closeForUser(const std::vector<WindowId>& candidates, const ListedEntry& entry);
+    // Being activated or awaiting its outcome: nothing more is sent to it for now.
+    bool handling(WindowId window) const;
+    // Stayed after the chord and the close command; events leave it alone from then on.
+    bool refused(WindowId window) const { return refusing_.contains(window); }
+    bool busy() const { return !activations_.empty() || !awaited_.empty(); }
     // A window came to the front (an event, where the platform sends one).
-    void foregroundChanged();
-    // The pulse: completes, retries or drops the close in progress.
+    void foregroundChanged() { pumpActivations(); }
+    // The pulse: completes activations and watches outcomes.
     void tick();
+    // Forgets the refusals and rights of windows that have gone.
+    void forgetGone();
 
   private:
-    struct Close {
+    struct Activation {
         WindowId window = 0;
-        std::string key;
+        ListedEntry entry;
         bool asked = false;
         std::int64_t askedAt = 0;
         std::int64_t lastAsked = 0;
     };
+    struct Awaited {
+        ListedEntry entry;
+        CloseTrigger trigger = CloseTrigger::Sweep;
+        std::string title;
+        std::string program;
+        std::int64_t chordAt = 0;
+        bool systemCloseSent = false;
+    };
 
-    bool closable(WindowId window, const std::string& key);
+    bool closable(WindowId window, const ListedEntry& entry);
+    // Closable, and not a process above ours (recorded once per window).
+    bool mayClose(WindowId window, const ListedEntry& entry, CloseTrigger trigger);
+    bool sendChord(WindowId window, const ListedEntry& entry, CloseTrigger trigger);
     bool inFront(WindowId window);
-    // Works through the queue until a close has to wait.
-    void pump();
-    // One look at the close in front; true when it is over, sent or dropped.
-    bool step(Close& close);
+    void pumpActivations();
+    // One look at the activation in front; true when it is over, sent or dropped.
+    bool step(Activation& activation);
+    void watchOutcomes();
+    // One look at an awaited window; true when its outcome is known.
+    bool over(WindowId window, Awaited& awaited, std::int64_t elapsed);
+    void record(CloseTrigger trigger, CloseOutcome outcome, const ListedEntry& entry,
+                std::string title, std::string program, std::optional<std::int64_t> ms = {});
+    void keepPulsing();
 
     Desktop& desktop_;
     Clock& clock_;
     Timer& pulse_;
-    std::deque<Close> queue_;
+    CloseRecorder& recorder_;
+    std::deque<Activation> activations_;
+    std::unordered_map<WindowId, Awaited> awaited_;
+    std::unordered_set<WindowId> refusing_;
+    std::unordered_set<WindowId> aboveUs_;
 };
 
 }  // namespace zorvel

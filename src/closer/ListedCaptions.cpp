@@ -27,16 +27,18 @@ std::string ListedCaptions::keyOf(const std::string& caption) const {
     return caption.empty() ? std::string{} : desktop_.titleKey(caption);
 }
 
-bool ListedCaptions::listsKey(const std::string& key) {
+const ListedEntry* ListedCaptions::entryFor(const std::string& key) {
     if (stale_) {
-        keys_.clear();
+        entries_.clear();
         for (int i = 0; i < list_.count(); ++i) {
-            keys_.insert(keyOf(list_.item(i)));
+            ListedEntry entry = entryOf(list_.item(i));
+            entries_.try_emplace(entry.key, std::move(entry));
         }
-        keys_.erase(std::string{});
+        entries_.erase(std::string{});
         stale_ = false;
     }
-    return !key.empty() && keys_.contains(key);
+    const auto found = key.empty() ? entries_.end() : entries_.find(key);
+    return found == entries_.end() ? nullptr : &found->second;
 }
 
 }  // namespace zorvel

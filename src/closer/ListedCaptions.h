@@ -1,9 +1,10 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
+#include "closer/CloseEngine.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 
@@ -26,12 +27,14 @@ class ListedCaptions : public ListBox {
 
     // The key of an entry's caption; empty captions, which nobody listed, have none.
     std::string keyOf(const std::string& caption) const;
-    bool listsKey(const std::string& key);
+    // The entry a title key matches, or nothing when none does.
+    const ListedEntry* entryFor(const std::string& key);
+    ListedEntry entryOf(const std::string& caption) const { return {caption, keyOf(caption)}; }
 
   private:
     ListBox& list_;
     Desktop& desktop_;
-    std::unordered_set<std::string> keys_;
+    std::unordered_map<std::string, ListedEntry> entries_;  // by key
     bool stale_ = true;
 };
 

@@ -12,14 +12,22 @@ void Sweep::tmrVerifica_Timer() {
     if (count == 0) {
         return;
     }
+    engine_.forgetGone();
     // One reading of the desktop's titles serves every entry of this tick. The entries are
-    // read without moving the visible selection through them: a list box that scrolls and
-    // repaints for each of a thousand entries keeps the window from answering for seconds.
+    // read without touching the selection: it is the user's, and the delete question acts
+    // on it.
     const TitleIndex titles(desktop_);
     for (int i = count - 1; i >= 0; --i) {
-        closer_.close(lstCaption_.item(i), titles);
+        const ListedEntry entry = lstCaption_.entryOf(lstCaption_.item(i));
+        if (entry.key.empty()) {
+            continue;
+        }
+        for (WindowId window : titles.windowsWithKey(entry.key)) {
+            if (engine_.closeInBackground(window, entry, CloseTrigger::Sweep)) {
+                break;
+            }
+        }
     }
-    lstCaption_.select(0);
 }
 
 void IntervalBox::txtTimp_Change() {

@@ -1,22 +1,24 @@
 #pragma once
 
-#include "closer/CloseAction.h"
+#include "closer/CloseEngine.h"
+#include "closer/ListedCaptions.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 
 namespace zorvel {
 
-// Every tick runs the close action on each entry, from the last to the first.
+// Every tick closes, for each entry from the last to the first, one window that bears it:
+// the windows that were open before the watch could see them appear.
 class Sweep {
   public:
-    Sweep(ListBox& lstCaption, CloseAction& closer, Desktop& desktop)
-        : lstCaption_(lstCaption), closer_(closer), desktop_(desktop) {}
+    Sweep(ListedCaptions& lstCaption, CloseEngine& engine, Desktop& desktop)
+        : lstCaption_(lstCaption), engine_(engine), desktop_(desktop) {}
 
     void tmrVerifica_Timer();
 
   private:
-    ListBox& lstCaption_;
-    CloseAction& closer_;
+    ListedCaptions& lstCaption_;
+    CloseEngine& engine_;
     Desktop& desktop_;
 };
 

@@ -34,9 +34,8 @@ void Watcher::eventsLost() {
         return;
     }
     for (const TopWindow& window : desktop_.topLevelWindows()) {
-        const std::string key = desktop_.titleKey(window.title);
-        if (captions_.listsKey(key)) {
-            engine_.closeFirst({window.id}, key);
+        if (const ListedEntry* entry = captions_.entryFor(desktop_.titleKey(window.title))) {
+            engine_.closeInBackground(window.id, *entry, CloseTrigger::Appeared);
         }
     }
 }
@@ -57,7 +56,8 @@ void Watcher::tick() {
 }
 
 bool Watcher::look(WindowId window) {
-    if (engine_.pending(window)) {
+    // One close per appearance: a window awaited or refusing needs no further look.
+    if (engine_.handling(window) || engine_.refused(window)) {
         return true;
     }
     if (!desktop_.isVisible(window)) {
@@ -65,8 +65,8 @@ bool Watcher::look(WindowId window) {
         // dropped when its watch ends.
         return false;
     }
-    const std::string key = desktop_.titleKey(desktop_.wholeTitle(window));
-    return captions_.listsKey(key) && engine_.closeFirst({window}, key) != 0;
+    const ListedEntry* entry = captions_.entryFor(desktop_.titleKey(desktop_.wholeTitle(window)));
+    return entry != nullptr && engine_.closeInBackground(window, *entry, CloseTrigger::Appeared);
 }
 
 void Watcher::watchNew(WindowId window) {

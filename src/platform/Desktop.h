@@ -44,6 +44,9 @@ class Desktop {
     // Alt+F4 addressed to the window itself, as its own key messages, without waiting; it
     // cannot reach any other window. False when the window is gone or hidden.
     virtual bool sendCloseChord(WindowId target) = 0;
+    // The close command Alt+F4 asks of a window's default handling, posted to it; false when
+    // the window is gone, hidden or disabled (a question of its own is up).
+    virtual bool sendCloseCommand(WindowId target) = 0;
     virtual WindowId windowFromPoint(Point screen) = 0;
     virtual WindowId parent(WindowId window) = 0;
     // The title, cut to at most `maxChars` UTF-16 units; empty when there is none or it

@@ -7,6 +7,12 @@
 //   hiding:TITLE|OTHER  OTHER, then TITLE, which hides itself whenever it is activated
 //   opening:TITLE   a window that opens another one whenever it is activated
 // (hiding and opening windows come back anew when they are closed)
+//   quiet:TITLE     a window shown without being activated, as pop-ups behind the user's work
+//   front:TITLE     a window brought to the front, to type into
+//   slow:TITLE      a window that goes only 300 ms after it is asked to close
+//   progman:TITLE   a window of the desktop shell's class
+//   shownlater:TITLE  a window shown, without activation, 2.5 s after it is created
+//   events:PATH     (first) every window appends what it receives to PATH, see note()
 //   report:PATH ADDRESS  (alone) stands in for the browser, see report()
 // It ends when every visible window it opened is gone; with none, the test ends it.
 #include <windows.h>
@@ -23,6 +29,25 @@ constexpr wchar_t kBehaviour[] = L"ZorvelBehaviour";
 constexpr wchar_t kTitle[] = L"ZorvelTitle";
 constexpr wchar_t kOpened[] = L"ZorvelOpened";
 constexpr UINT_PTR kTitleTimer = 1;
+constexpr UINT_PTR kGoTimer = 2;
+constexpr UINT_PTR kShowTimer = 3;
+constexpr wchar_t kSlow[] = L"ZorvelSlow";
+
+// Where the windows note what they receive, one line each: what, a tab, the window's title.
+HANDLE events = INVALID_HANDLE_VALUE;
+
+void note(HWND window, const char* what) {
+    if (events == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    wchar_t title[256]{};
+    GetWindowTextW(window, title, 256);
+    char utf8[1024]{};
+    WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof(utf8), nullptr, nullptr);
+    const std::string line = std::string(what) + '\t' + utf8 + '\n';
+    DWORD written = 0;
+    WriteFile(events, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
 
 HWND makeWindow(const std::wstring& title, int slot, HWND owner, bool visible);
 
@@ -49,7 +74,35 @@ void onActivated(HWND window) {
     }
 }
 
+// What the tests count: typed characters, Alt+F4, close requests and activations.
+void noteReceived(HWND window, UINT message, WPARAM wParam) {
+    if (message == WM_CHAR) {
+        note(window, "char");
+    } else if (message == WM_SYSKEYDOWN && wParam == VK_F4) {
+        note(window, "f4");
+    } else if (message == WM_CLOSE) {
+        note(window, "close");
+    } else if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        note(window, "activate");
+    }
+}
+
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    noteReceived(window, message, wParam);
+    if (message == WM_CLOSE && GetPropW(window, kSlow) != nullptr) {
+        SetTimer(window, kGoTimer, 300, nullptr);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kGoTimer) {
+        DestroyWindow(window);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kShowTimer) {
+        KillTimer(window, kShowTimer);
+        ShowWindow(window, SW_SHOWNA);
+        ++openWindows;
+        return 0;
+    }
     if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
         onActivated(window);
     } else if (message == WM_TIMER && wParam == kTitleTimer) {
@@ -109,6 +162,22 @@ void open(const std::wstring& request, int slot) {
         openBehaving(title.substr(0, bar), slot, Behaviour::Hiding);
     } else if (kind == L"opening") {
         openBehaving(title, slot, Behaviour::Opening);
+    } else if (kind == L"quiet" || kind == L"slow") {
+        HWND window = makeWindow(title, slot, nullptr, false);
+        if (kind == L"slow") {
+            SetPropW(window, kSlow, window);
+        }
+        ShowWindow(window, SW_SHOWNA);
+        ++openWindows;
+    } else if (kind == L"front") {
+        HWND window = makeWindow(title, slot, nullptr, true);
+        SetForegroundWindow(window);
+    } else if (kind == L"progman") {
+        CreateWindowExW(0, L"Progman", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200,
+                        100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ++openWindows;
+    } else if (kind == L"shownlater") {
+        SetTimer(makeWindow(title, slot, nullptr, false), kShowTimer, 2500, nullptr);
     } else if (kind == L"owned") {
         const size_t bar = title.find(L'|');
         HWND owner = makeWindow(title.substr(0, bar), slot, nullptr, true);
@@ -147,8 +216,16 @@ int wmain(int argc, wchar_t** argv) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     windowClass.lpszClassName = L"ZorvelTestTarget";
     RegisterClassW(&windowClass);
-    for (int i = 1; i < argc; ++i) {
-        open(argv[i], i - 1);
+    windowClass.lpszClassName = L"Progman";
+    RegisterClassW(&windowClass);
+    int opened = 1;
+    if (first.rfind(L"events:", 0) == 0) {
+        events = CreateFileW(argv[1] + 7, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_ALWAYS, 0, nullptr);
+        opened = 2;
+    }
+    for (int i = opened; i < argc; ++i) {
+        open(argv[i], i - opened);
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -57,27 +57,23 @@ TEST_F(InstantCloseTest, IntervalZeroTurnsItOffAndAPositiveOneBackOn) {
 
 TEST_F(InstantCloseTest, ZorvelsOwnWindowsAreNeverClosedWhateverIsListed) {
     zorvel.add("Atentie");
+    zorvel.add("Bifa");
     zorvel.add(windowText(zorvel.window()));
-    ASSERT_TRUE(zorvel.waitForList({"Atentie", "Reclama", windowText(zorvel.window()), "Zzz"}));
-    // A tick has run once the selection rests on the first entry again; a close waits a
-    // second at most, so after three ticks the first one's closes are over.
-    const auto ticks = [&] {
-        for (int tick = 0; tick < 3; ++tick) {
-            zorvel.select(1);
-            if (!waitUntil([&] { return zorvel.selection() == 0; })) {
-                return false;
-            }
-        }
-        return true;
-    };
+    ASSERT_TRUE(
+        zorvel.waitForList({"Atentie", "Bifa", "Reclama", windowText(zorvel.window()), "Zzz"}));
+    // A tick has run once a listed window that shows itself only after the watch has
+    // stopped looking at it is gone (the platform here tells nothing of the showing).
+    const auto tick = [] { return openTargets({L"shownlater:Bifa"}).waitForExit(10s); };
     zorvel.setText(kTxtTimp, "1");
-    ASSERT_TRUE(ticks());
+    ASSERT_TRUE(tick());
     EXPECT_TRUE(zorvel.visible());
+    zorvel.select(0);
     zorvel.click(kCmdSterge);
     HWND question = zorvel.waitForMessageBox();
     ASSERT_NE(question, nullptr);
-    ASSERT_TRUE(ticks());
+    ASSERT_TRUE(tick());
     EXPECT_TRUE(IsWindowVisible(question));
+    EXPECT_EQ(zorvel.selection(), 0);
 }
 
 }  // namespace

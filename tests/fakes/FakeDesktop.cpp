@@ -122,7 +122,24 @@ bool FakeDesktop::sendCloseChord(WindowId target) {
         ++chordsOutOfFront;
     }
     chords.push_back(target);
-    close(target);
+    if (onChord) {
+        onChord(target);
+    }
+    const Window* w = find(target);
+    if (!w->ignoresChord && !w->refusesClose) {
+        close(target);
+    }
+    return true;
+}
+
+bool FakeDesktop::sendCloseCommand(WindowId target) {
+    if (!isVisible(target)) {
+        return false;
+    }
+    closeCommands.push_back(target);
+    if (!find(target)->refusesClose) {
+        close(target);
+    }
     return true;
 }
 

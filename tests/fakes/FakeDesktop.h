@@ -23,6 +23,9 @@ class FakeDesktop : public Desktop {
         bool elevated = false;
         WindowId thread = 0;  // 0: a thread of its own
         std::string program = "reclame.exe";
+        // A program whose key handling drops posted keys: only the close command closes it.
+        bool ignoresChord = false;
+        bool refusesClose = false;
     };
 
     WindowId open(const std::string& title, bool visible = true, WindowId parent = 0);
@@ -42,6 +45,7 @@ class FakeDesktop : public Desktop {
     WindowId foreground() override { return foregroundWindow; }
     bool sameThread(WindowId a, WindowId b) override;
     bool sendCloseChord(WindowId target) override;
+    bool sendCloseCommand(WindowId target) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
@@ -57,8 +61,10 @@ class FakeDesktop : public Desktop {
     WindowId askedForeground = 0;
     int foregroundRequests = 0;
     std::function<void(WindowId)> onActivate;
+    std::function<void(WindowId)> onChord;
     // Windows that received the chord, in order; a chord closes its window.
     std::vector<WindowId> chords;
+    std::vector<WindowId> closeCommands;
     // Chords sent while the window's program was not in front: the engine must never.
     int chordsOutOfFront = 0;
     int snapshots = 0;

@@ -6,6 +6,7 @@
 #include "closer/ListedCaptions.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/FakeRecorder.h"
 
 namespace zorvel {
 namespace {
@@ -26,7 +27,8 @@ class CloseActionTest : public ::testing::Test {
     fakes::FakeClock clock;
     fakes::FakeTimer pulse{0};
     ListedCaptions captions{lstCaption, desktop};
-    CloseEngine engine{desktop, clock, pulse};
+    fakes::FakeRecorder recorder;
+    CloseEngine engine{desktop, clock, pulse, recorder};
     CloseAction action{captions, desktop, engine};
     WindowId editor = desktop.open("Document - Editor");
 };

@@ -4,32 +4,143 @@
 
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/FakeRecorder.h"
 
 namespace zorvel {
 namespace {
 
-// Another program's window, as under Wine: it reaches the front only when its thread
-// takes the activation, which the test decides.
 class CloseEngineTest : public ::testing::Test {
   protected:
-    CloseEngineTest() { desktop.deferForeground = true; }
-
-    WindowId request(WindowId window) { return engine.closeFirst({window}, "RECLAMA"); }
-    void after(std::int64_t milliseconds) {
-        clock.now += milliseconds;
-        engine.tick();
+    bool background(WindowId window, CloseTrigger trigger = CloseTrigger::Appeared) {
+        return engine.closeInBackground(window, entry, trigger);
     }
-    void TearDown() override { EXPECT_EQ(desktop.chordsOutOfFront, 0); }
+    WindowId forUser(const std::vector<WindowId>& candidates) {
+        return engine.closeForUser(candidates, entry);
+    }
+    void after(std::int64_t milliseconds) {
+        for (std::int64_t t = 0; t < milliseconds; t += CloseEngine::kPulseMs) {
+            clock.now += CloseEngine::kPulseMs;
+            engine.tick();
+        }
+    }
+    std::vector<CloseOutcome> outcomes() const {
+        std::vector<CloseOutcome> out;
+        for (const CloseRecord& r : recorder.records) {
+            out.push_back(r.outcome);
+        }
+        return out;
+    }
 
     fakes::FakeDesktop desktop;
     fakes::FakeClock clock;
     fakes::FakeTimer pulse{0};
-    CloseEngine engine{desktop, clock, pulse};
+    fakes::FakeRecorder recorder;
+    CloseEngine engine{desktop, clock, pulse, recorder};
+    ListedEntry entry{"reclama", "RECLAMA"};
+    WindowId editor = desktop.open("Document - Editor");
     WindowId ad = desktop.open("Reclama");
 };
 
-TEST_F(CloseEngineTest, TheChordWaitsForTheWindowToBeInFrontWithoutBlocking) {
-    EXPECT_EQ(request(ad), ad);
+TEST_F(CloseEngineTest, AnAutomaticCloseLeavesTheForegroundAloneAndRecordsTheOutcome) {
+    desktop.foregroundWindow = editor;
+    EXPECT_TRUE(background(ad, CloseTrigger::Sweep));
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.foregroundRequests, 0);
+    EXPECT_EQ(desktop.foregroundWindow, editor);
+    after(CloseEngine::kPulseMs);
+    ASSERT_EQ(recorder.records.size(), 1u);
+    const CloseRecord& r = recorder.records[0];
+    EXPECT_EQ(r.trigger, CloseTrigger::Sweep);
+    EXPECT_EQ(r.outcome, CloseOutcome::Closed);
+    EXPECT_EQ(r.entry, "reclama");
+    EXPECT_EQ(r.title, "Reclama");
+    EXPECT_EQ(r.program, "reclame.exe");
+    EXPECT_EQ(r.closeMs, CloseEngine::kPulseMs);
+    EXPECT_FALSE(engine.busy());
+}
+
+TEST_F(CloseEngineTest, IgnoredKeysGetTheCloseCommandOnceAfterHalfASecond) {
+    desktop.find(ad)->ignoresChord = true;
+    background(ad);
+    after(CloseEngine::kSystemCloseMs - CloseEngine::kPulseMs);
+    EXPECT_TRUE(desktop.closeCommands.empty());
+    after(CloseEngine::kPulseMs);
+    EXPECT_EQ(desktop.closeCommands, std::vector<WindowId>{ad});
+    after(CloseEngine::kPulseMs);
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::Closed});
+    EXPECT_GE(recorder.records[0].closeMs.value_or(0), CloseEngine::kSystemCloseMs);
+}
+
+TEST_F(CloseEngineTest, OneClosePerAppearanceAndARefusalIsRecordedOnce) {
+    desktop.find(ad)->refusesClose = true;
+    background(ad);
+    for (CloseTrigger again : {CloseTrigger::Appeared, CloseTrigger::Sweep}) {
+        EXPECT_FALSE(background(ad, again));
+        EXPECT_EQ(forUser({ad}), 0u);
+    }
+    after(CloseEngine::kOutcomeMs);
+    EXPECT_EQ(desktop.chords.size(), 1u);
+    EXPECT_EQ(desktop.closeCommands.size(), 1u);
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::NotClosed});
+    EXPECT_FALSE(recorder.records[0].closeMs);
+    EXPECT_TRUE(engine.refused(ad));
+    // Events leave a refusing window alone; the sweep may try again, unrecorded.
+    EXPECT_FALSE(background(ad, CloseTrigger::Appeared));
+    EXPECT_TRUE(background(ad, CloseTrigger::Sweep));
+    after(CloseEngine::kOutcomeMs);
+    EXPECT_EQ(desktop.chords.size(), 2u);
+    EXPECT_EQ(recorder.records.size(), 1u);
+}
+
+TEST_F(CloseEngineTest, AWindowHiddenAfterTheChordCountsAsClosed) {
+    desktop.find(ad)->refusesClose = true;
+    background(ad);
+    desktop.find(ad)->visible = false;
+    after(CloseEngine::kPulseMs);
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::Closed});
+}
+
+TEST_F(CloseEngineTest, ARetitledWindowGetsNoCloseCommand) {
+    desktop.find(ad)->ignoresChord = true;
+    background(ad);
+    desktop.find(ad)->title = "Document important";
+    after(CloseEngine::kOutcomeMs);
+    EXPECT_TRUE(desktop.closeCommands.empty());
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::NotClosed});
+}
+
+TEST_F(CloseEngineTest, OursTheShellsAndHigherRightsAreNeverSentAnything) {
+    const struct {
+        const char* kind;
+        std::function<void(fakes::FakeDesktop::Window&)> make;
+    } untouchable[] = {
+        {"ours", [](auto& w) { w.ours = true; }},
+        {"shell", [](auto& w) { w.shell = true; }},
+        {"higher rights", [](auto& w) { w.elevated = true; }},
+    };
+    for (const auto& u : untouchable) {
+        const WindowId window = desktop.open("Reclama");
+        u.make(*desktop.find(window));
+        EXPECT_FALSE(background(window)) << u.kind;
+        EXPECT_FALSE(background(window, CloseTrigger::Sweep)) << u.kind;
+        EXPECT_EQ(forUser({window}), 0u) << u.kind;
+    }
+    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_EQ(desktop.foregroundRequests, 0);
+    // The higher-rights skip is recorded once per window.
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::HigherRights});
+}
+
+// The user's close brings the window to the front first, as the user is watching; another
+// program's window reaches the front only when its thread takes the activation.
+class UserCloseTest : public CloseEngineTest {
+  protected:
+    UserCloseTest() { desktop.deferForeground = true; }
+    void TearDown() override { EXPECT_EQ(desktop.chordsOutOfFront, 0); }
+};
+
+TEST_F(UserCloseTest, TheChordWaitsForTheWindowToBeInFrontWithoutBlocking) {
+    EXPECT_EQ(forUser({ad}), ad);
     EXPECT_TRUE(desktop.chords.empty());
     EXPECT_EQ(pulse.milliseconds, CloseEngine::kPulseMs);
     after(100);
@@ -37,27 +148,31 @@ TEST_F(CloseEngineTest, TheChordWaitsForTheWindowToBeInFrontWithoutBlocking) {
     desktop.grantForeground();
     engine.foregroundChanged();
     EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    after(CloseEngine::kPulseMs);
+    ASSERT_EQ(recorder.records.size(), 1u);
+    EXPECT_EQ(recorder.records[0].trigger, CloseTrigger::User);
     EXPECT_FALSE(engine.busy());
 }
 
-TEST_F(CloseEngineTest, AsksAgainEveryQuarterSecondAndDropsAfterOneSecond) {
-    request(ad);
-    after(CloseEngine::kAskAgainMs - 1);
+TEST_F(UserCloseTest, AsksAgainEveryQuarterSecondAndDropsAfterOneSecond) {
+    forUser({ad});
+    after(CloseEngine::kAskAgainMs - CloseEngine::kPulseMs);
     EXPECT_EQ(desktop.foregroundRequests, 1);
-    after(1);
+    after(CloseEngine::kPulseMs);
     EXPECT_EQ(desktop.foregroundRequests, 2);
     after(CloseEngine::kGiveUpMs - CloseEngine::kAskAgainMs);
     EXPECT_FALSE(engine.busy());
     desktop.grantForeground();
     after(CloseEngine::kPulseMs);
     EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(recorder.records.empty());
 }
 
-TEST_F(CloseEngineTest, APendingWindowIsNotActivatedAgain) {
+TEST_F(UserCloseTest, APendingWindowIsNeitherActivatedAgainNorClosedByAnEvent) {
     const WindowId twin = desktop.open("RECLAMA");
-    request(ad);
-    EXPECT_EQ(request(ad), 0u);
-    EXPECT_EQ(engine.closeFirst({ad, twin}, "RECLAMA"), twin);
+    forUser({ad});
+    EXPECT_FALSE(background(ad));
+    EXPECT_EQ(forUser({ad, twin}), twin);
     EXPECT_EQ(desktop.foregroundRequests, 1);  // one at a time: the twin waits its turn
     desktop.grantForeground();
     engine.tick();
@@ -67,7 +182,7 @@ TEST_F(CloseEngineTest, APendingWindowIsNotActivatedAgain) {
     EXPECT_EQ(desktop.chords, (std::vector<WindowId>{ad, twin}));
 }
 
-TEST_F(CloseEngineTest, WindowsThatChangeWhileWaitingGetNothing) {
+TEST_F(UserCloseTest, WindowsThatChangeWhileWaitingGetNothing) {
     const struct {
         const char* change;
         std::function<void(fakes::FakeDesktop::Window&)> apply;
@@ -77,22 +192,13 @@ TEST_F(CloseEngineTest, WindowsThatChangeWhileWaitingGetNothing) {
     };
     for (const auto& c : changes) {
         const WindowId target = desktop.open("Reclama");
-        request(target);
+        forUser({target});
         c.apply(*desktop.find(target));
         desktop.grantForeground();
         after(CloseEngine::kPulseMs);
         EXPECT_TRUE(desktop.chords.empty()) << c.change;
         EXPECT_FALSE(engine.busy()) << c.change;
     }
-}
-
-TEST_F(CloseEngineTest, OurOwnAndHigherIntegrityWindowsAreNeverActivated) {
-    desktop.find(ad)->ours = true;
-    const WindowId elevated = desktop.open("Reclama");
-    desktop.find(elevated)->elevated = true;
-    EXPECT_EQ(engine.closeFirst({ad, elevated}, "RECLAMA"), 0u);
-    EXPECT_EQ(desktop.foregroundRequests, 0);
-    EXPECT_FALSE(engine.busy());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
+#include "fakes/FakeRecorder.h"
 #include "platform/WindowEventQueue.h"
 
 namespace zorvel {
@@ -33,7 +34,8 @@ class WatcherTest : public ::testing::Test {
     fakes::FakeTimer pulse{0};
     fakes::FakeWindowWatch watch;
     ListedCaptions captions{lstCaption, desktop};
-    CloseEngine engine{desktop, clock, pulse};
+    fakes::FakeRecorder recorder;
+    CloseEngine engine{desktop, clock, pulse, recorder};
     Watcher watcher{captions, desktop, engine, clock, pulse, watch};
 };
 
@@ -99,10 +101,31 @@ TEST_F(WatcherTest, TheListIsReadAgainOnlyAfterItChanges) {
 TEST_F(WatcherTest, OffStopsTheWatchAndNothingClosesUntilOnAgain) {
     watcher.setEnabled(false);
     EXPECT_EQ(watch.sink, nullptr);
-    watcher.windowEvent(desktop.open("Oferta"), WindowEvent::Created);
+    const WindowId whileOff = desktop.open("Oferta");
+    watcher.windowEvent(whileOff, WindowEvent::Created);
     EXPECT_TRUE(desktop.chords.empty());
     watcher.setEnabled(true);
     ASSERT_NE(watch.sink, nullptr);
+    event(whileOff, WindowEvent::Renamed);
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{whileOff});
+}
+
+TEST_F(WatcherTest, ABurstOfEventsSendsOneChordAndARefusingWindowIsLeftAlone) {
+    const WindowId stubborn = desktop.open("Reclama");
+    desktop.find(stubborn)->refusesClose = true;
+    for (WindowEvent e : {WindowEvent::Created, WindowEvent::Shown, WindowEvent::Foreground,
+                          WindowEvent::Renamed}) {
+        event(stubborn, e);
+    }
+    pulseFor(CloseEngine::kOutcomeMs);
+    event(stubborn, WindowEvent::Shown);
+    watch.sink->eventsLost();
+    pulseFor(Watcher::kNewWindowWatchMs);
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{stubborn});
+    EXPECT_EQ(desktop.closeCommands, std::vector<WindowId>{stubborn});
+    ASSERT_EQ(recorder.records.size(), 1u);
+    EXPECT_EQ(recorder.records[0].trigger, CloseTrigger::Appeared);
+    EXPECT_EQ(recorder.records[0].outcome, CloseOutcome::NotClosed);
 }
 
 TEST_F(WatcherTest, LostEventsCostOneLookAtEveryWindow) {

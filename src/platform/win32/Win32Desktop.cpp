@@ -35,10 +35,13 @@ std::wstring wholeTitleOf(HWND window) {
 
 // Windows lets a program in the background hand over the foreground only while it shares
 // the input state of the thread in front; the sharing ends at once.
+// A program in front that has stopped answering would hold our thread in the attach.
 bool activateThroughForegroundThread(HWND window) {
-    const DWORD front = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    HWND foreground = GetForegroundWindow();
+    const DWORD front = GetWindowThreadProcessId(foreground, nullptr);
     const DWORD self = GetCurrentThreadId();
-    if (front == 0 || front == self || !AttachThreadInput(self, front, TRUE)) {
+    if (front == 0 || front == self || IsHungAppWindow(foreground) ||
+        !AttachThreadInput(self, front, TRUE)) {
         return false;
     }
     const bool activated = SetForegroundWindow(window) != FALSE;
@@ -183,10 +186,18 @@ bool Win32Desktop::sameThread(WindowId a, WindowId b) {
     return thread != 0 && thread == GetWindowThreadProcessId(hwnd(b), nullptr);
 }
 
+namespace {
+
+// A disabled window has a modal box of its own in front: typed keys would go there.
+bool takesInput(HWND window) {
+    return IsWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+}  // namespace
+
 bool Win32Desktop::sendCloseChord(WindowId target) {
     HWND window = hwnd(target);
-    // A disabled window has a modal box of its own in front: typed keys would go there.
-    if (!IsWindow(window) || !IsWindowVisible(window) || !IsWindowEnabled(window)) {
+    if (!takesInput(window)) {
         return false;
     }
     // Posted to the window itself, so the keys cannot land on whatever has the focus in its
@@ -195,6 +206,11 @@ bool Win32Desktop::sendCloseChord(WindowId target) {
            PostMessageW(window, WM_SYSKEYDOWN, VK_F4, keyData(VK_F4, true, false)) &&
            PostMessageW(window, WM_SYSKEYUP, VK_F4, keyData(VK_F4, true, true)) &&
            PostMessageW(window, WM_KEYUP, VK_MENU, keyData(VK_MENU, false, true));
+}
+
+bool Win32Desktop::sendCloseCommand(WindowId target) {
+    HWND window = hwnd(target);
+    return takesInput(window) && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
 }
 
 WindowId Win32Desktop::windowFromPoint(Point screen) {

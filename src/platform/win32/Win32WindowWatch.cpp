@@ -5,6 +5,8 @@ namespace zorvel::win32 {
 namespace {
 
 constexpr UINT kDrainMessage = WM_APP + 3;
+// Continues a drain after the input, paint and timers waiting before it.
+constexpr UINT_PTR kDrainTimer = 1;
 constexpr wchar_t kClassName[] = L"ZorvelWindowWatch";
 // Room for a burst of many thousand windows (a few bytes each); beyond it, one look at
 // every window replaces the events lost.
@@ -97,7 +99,9 @@ void Win32WindowWatch::record(HWND window, WindowEvent event) {
 LRESULT CALLBACK Win32WindowWatch::windowProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
     auto* watch = reinterpret_cast<Win32WindowWatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == kDrainMessage && watch != nullptr) {
+    if (watch != nullptr &&
+        (message == kDrainMessage || (message == WM_TIMER && wParam == kDrainTimer))) {
+        KillTimer(window, kDrainTimer);
         watch->drain();
         return 0;
     }
@@ -119,7 +123,14 @@ void Win32WindowWatch::drain() {
                 sink->eventsLost();
             }
         });
-    if (!queue_.empty()) {
+    if (queue_.empty()) {
+        return;
+    }
+    // A posted message goes before input, paint and timers: while the user or the sweep is
+    // waiting, the next batch waits for them instead, so a flood never starves the window.
+    if (HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT | QS_TIMER)) != 0) {
+        SetTimer(window_, kDrainTimer, USER_TIMER_MINIMUM, nullptr);
+    } else {
         PostMessageW(window_, kDrainMessage, 0, 0);
     }
 }

@@ -1,0 +1,117 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <thread>
+
+#include "Support.h"
+#include "platform/win32/ControlIds.h"
+
+namespace zorvel::e2e {
+namespace {
+
+using namespace zorvel::win32;
+
+// What the helper's windows noted, as (what, title) pairs.
+std::vector<std::pair<std::string, std::string>> noted(const std::wstring& path) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    std::istringstream in(readFile(path));
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t tab = line.find('\t');
+        lines.emplace_back(line.substr(0, tab),
+                           tab == std::string::npos ? "" : line.substr(tab + 1));
+    }
+    return lines;
+}
+
+int count(const std::wstring& path, const std::string& what, const std::string& title) {
+    int n = 0;
+    for (const auto& [w, t] : noted(path)) {
+        n += w == what && t == title ? 1 : 0;
+    }
+    return n;
+}
+
+// The sweep runs every 30 s: what closes within seconds is the watch's doing, in the
+// background.
+class BackgroundCloseTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(zorvel.window(), nullptr);
+        ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+        zorvel.add("Reclama");
+        zorvel.setText(kTxtTimp, "30");
+        ASSERT_TRUE(waitUntil([&] { return zorvel.list().size() == 1; }));
+    }
+    std::wstring events(const wchar_t* name) const { return zorvel.dir().file(name); }
+
+    Zorvel zorvel;
+};
+
+TEST_F(BackgroundCloseTest, TypingGoesOnUndisturbedWhilePopUpsCloseBehindIt) {
+    const std::wstring log = events(L"typing.txt");
+    Process editor = openTargets({L"events:" + log, L"front:Editor"});
+    HWND typing = editor.waitForWindow("Editor");
+    ASSERT_NE(typing, nullptr);
+    ASSERT_TRUE(waitUntil([&] {
+        SetForegroundWindow(typing);
+        return GetForegroundWindow() == typing;
+    }));
+    constexpr int kPopUps = 4;
+    constexpr int kCharsEach = 25;
+    std::vector<Process> popUps;
+    int lostFront = 0;
+    for (int p = 0; p < kPopUps; ++p) {
+        popUps.emplace_back(besideDriver(L"zorvel_helper.exe"),
+                            L"\"events:" + log + L"\" \"quiet:Reclama\"");
+        // A character every 20 ms, as a quick typist, while the pop-up appears and goes.
+        for (int c = 0; c < kCharsEach; ++c) {
+            input::press('A');
+            lostFront += GetForegroundWindow() == typing ? 0 : 1;
+            std::this_thread::sleep_for(20ms);
+        }
+    }
+    for (Process& popUp : popUps) {
+        EXPECT_TRUE(popUp.waitForExit(10s));
+    }
+    EXPECT_TRUE(waitUntil([&] { return count(log, "char", "Editor") == kPopUps * kCharsEach; }));
+    EXPECT_EQ(count(log, "char", "Reclama"), 0);
+    EXPECT_EQ(count(log, "activate", "Reclama"), 0);
+    EXPECT_EQ(count(log, "close", "Reclama"), kPopUps);
+    EXPECT_EQ(lostFront, 0);
+    EXPECT_EQ(GetForegroundWindow(), typing);
+}
+
+TEST_F(BackgroundCloseTest, ASlowPopUpIsSentOneChordAndOneClose) {
+    zorvel.setText(kTxtTimp, "1");  // ticks while it goes must not send it more
+    const std::wstring log = events(L"slow.txt");
+    Process slow = openTargets({L"events:" + log, L"slow:Reclama"});
+    EXPECT_TRUE(slow.waitForExit(10s));
+    EXPECT_EQ(count(log, "f4", "Reclama"), 1);
+    EXPECT_EQ(count(log, "close", "Reclama"), 1);
+}
+
+TEST_F(BackgroundCloseTest, TheShellsWindowsAreLeftAloneWhateverIsListed) {
+    zorvel.add("Program Manager");
+    const std::wstring log = events(L"shell.txt");
+    Process shell = openTargets({L"events:" + log, L"progman:Program Manager"});
+    HWND desktop = shell.waitForWindow("Program Manager");
+    ASSERT_NE(desktop, nullptr);
+    // A listed window opened beside it proves the watch has looked at both by now.
+    EXPECT_TRUE(openTargets({L"top:Reclama"}).waitForExit(10s));
+    zorvel.setText(kTxtTimp, "1");
+    // Two ticks: a window opened before its caption is listed goes only by the sweep.
+    for (const char* probe : {"Bifa unu", "Bifa doi"}) {
+        Process late = openTargets({L"top:" + widen(probe)});
+        ASSERT_NE(late.waitForWindow(probe), nullptr);
+        zorvel.add(probe);
+        EXPECT_TRUE(late.waitForExit(10s)) << probe;
+    }
+    EXPECT_TRUE(IsWindowVisible(desktop));
+    EXPECT_EQ(count(log, "f4", "Program Manager"), 0);
+    EXPECT_EQ(count(log, "close", "Program Manager"), 0);
+}
+
+}  // namespace
+}  // namespace zorvel::e2e
