@@ -37,7 +37,7 @@ class CloseEngine {
     // Still there this long after the chord: it refuses.
     static constexpr std::int64_t kOutcomeMs = 2000;
     // How often the engine looks while anything is awaited.
-    static constexpr int kPulseMs = 25;
+    static constexpr int kPulseMs = 10;
 
     CloseEngine(Desktop& desktop, Clock& clock, Timer& pulse, CloseRecorder& recorder)
         : desktop_(desktop), clock_(clock), pulse_(pulse), recorder_(recorder) {}

@@ -78,7 +78,8 @@ void Watcher::watchNew(WindowId window) {
         newWindows_.pop_front();
     }
     const std::int64_t now = clock_.milliseconds();
-    newWindows_.push_back(NewWindow{window, now, now + CloseEngine::kPulseMs});
+    // Most windows are shown a moment after they are created: the next pulse looks again.
+    newWindows_.push_back(NewWindow{window, now, now});
     if (pulse_.interval() == 0) {
         pulse_.setInterval(CloseEngine::kPulseMs);
     }
