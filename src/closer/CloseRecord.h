@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zorvel {
+
+enum class CloseTrigger { Appeared, Sweep, User };
+enum class CloseOutcome { Closed, NotClosed, HigherRights };
+
+// How one close ended: every close the engine starts or declines ends in one of these.
+struct CloseRecord {
+    CloseTrigger trigger = CloseTrigger::Sweep;
+    CloseOutcome outcome = CloseOutcome::Closed;
+    std::string entry;                    // the list entry that matched
+    std::string title;                    // the window's whole title
+    std::string program;                  // file name of the window's program, may be empty
+    std::optional<std::int64_t> closeMs;  // chord to gone, for Closed only
+};
+
+// Where every close ends; the engine knows nothing of files.
+class CloseRecorder {
+  public:
+    virtual ~CloseRecorder() = default;
+    virtual void record(const CloseRecord& record) = 0;
+};
+
+}  // namespace zorvel
