@@ -56,20 +56,6 @@ TEST(CloseLogLine, HoldsSevenFieldsInTheirWords) {
     }
 }
 
-TEST(CloseLogLine, TheStampIsZeroPadded) {
-    const CloseRecord record = closed("T");
-    EXPECT_EQ(logLine(LocalTime{2026, 12, 31, 23, 59, 59, 999}, record).substr(0, 24),
-              "2026-12-31 23:59:59.999\t");
-    EXPECT_EQ(logLine(LocalTime{987, 1, 2, 0, 0, 0, 0}, record).substr(0, 24),
-              "0987-01-02 00:00:00.000\t");
-}
-
-TEST(CloseLogPath, SitsBesideTheSettingsFile) {
-    EXPECT_EQ(logPath("C:\\Programe\\Zorvel"), "C:\\Programe\\Zorvel\\Zorvel.log");
-    EXPECT_EQ(logPath("C:"), "C:\\Zorvel.log");
-    EXPECT_EQ(logPath("D:\\"), "D:\\Zorvel.log");
-}
-
 class CloseLogTest : public ::testing::Test {
   protected:
     fakes::FakeLogFile file;
