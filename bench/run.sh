@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs the benchmarks, already built by the win64 preset, under Wine and prints their tables.
-# Usage: bench/run.sh [runs [scale [seconds]]]   runs: the sweep's ticks and the settings'
-# runs; scale shortens the reaction benchmark (1 = 200 pop-ups, 30 s probes); seconds of
-# idle time measured (60). ZORVEL_BENCH_DIR names another build's bin directory.
+# Usage: bench/run.sh [runs [scale [seconds]]]   runs: the sweep's ticks, the settings' and
+# the record's runs; scale shortens the reaction benchmark (1 = 200 pop-ups, 30 s probes);
+# seconds of idle time measured (60). ZORVEL_BENCH_DIR names another build's bin directory.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${ZORVEL_BENCH_DIR:-$root/build/win64/bin}
-for exe in zorvel_bench.exe zorvel_settings_bench.exe zorvel_reaction_bench.exe; do
+for exe in zorvel_bench.exe zorvel_settings_bench.exe zorvel_log_bench.exe \
+    zorvel_reaction_bench.exe; do
     if [ ! -f "$bin/$exe" ]; then
         echo "bench: $bin/$exe is missing; build the win64 preset first" >&2
         exit 1
@@ -16,5 +17,7 @@ echo "machine: $(nproc) processors, $(wine --version 2>/dev/null | head -n1), lo
 "$root/scripts/wine-run.sh" "$bin/zorvel_bench.exe" ${1:-}
 echo
 "$root/scripts/wine-run.sh" "$bin/zorvel_settings_bench.exe" ${1:-}
+echo
+"$root/scripts/wine-run.sh" "$bin/zorvel_log_bench.exe" ${1:-}
 "$root/scripts/wine-run.sh" "$bin/zorvel_reaction_bench.exe" ${2:-}
 "$root/bench/idle.sh" ${3:-}

@@ -11,7 +11,8 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       tmrVerifica_(c.tmrVerifica),
       tmrRecheck_(c.tmrRecheck),
       captions_(c.lstCaption, s.desktop),
-      engine_(s.desktop, s.clock, c.tmrRecheck, unrecorded_),
+      log_(s.log, s.clock, c.tmrLog),
+      engine_(s.desktop, s.clock, c.tmrRecheck, log_),
       watcher_(captions_, s.desktop, engine_, s.clock, c.tmrRecheck, s.watch),
       editor_(captions_, c.txtCaption, s.form),
       closer_(captions_, s.desktop, engine_),
@@ -58,6 +59,7 @@ void frmZorvel::tmrRecheck_Timer() {
 
 bool frmZorvel::Form_Unload() {
     if (blnExitRequested_) {
+        log_.flush();
         tray_.removeIcon();
         if (!settings_.save()) {
             warnAbout(texts::kSettingsNotSaved);
@@ -77,8 +79,16 @@ void frmZorvel::Form_MouseMove(float, float) {
 void frmZorvel::Form_SessionEnding() {
     // The session ends without an unload: without this every edit since the start is lost.
     // A box would hold the session up, so a failed save goes untold here.
+    log_.flush();
     tray_.removeIcon();
     static_cast<void>(settings_.save());
+}
+
+void frmZorvel::mnuLog_Click() {
+    // The editor shows what happened until now, and finds a file even before the first close.
+    log_.flush();
+    s_.log.ensureExists();
+    s_.shell.openDocument(s_.log.path());
 }
 
 void frmZorvel::trayIcon_Notify(TrayClick click) {

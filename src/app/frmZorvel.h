@@ -5,6 +5,7 @@
 #include "captions/WindowPicker.h"
 #include "closer/CloseAction.h"
 #include "closer/CloseEngine.h"
+#include "closer/CloseLog.h"
 #include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
 #include "closer/Watcher.h"
@@ -19,6 +20,7 @@
 #include "platform/FormControls.h"
 #include "platform/FormEvents.h"
 #include "platform/Instance.h"
+#include "platform/LogFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/WindowWatch.h"
@@ -35,6 +37,7 @@ struct Services {
     Instance& instance;
     Clock& clock;
     WindowWatch& watch;
+    LogFile& log;
 };
 
 // The main window's behaviour: routes each event to the unit that owns it.
@@ -65,13 +68,18 @@ class frmZorvel : public FormEvents {
     void txtTimp_Change() override;
     void tmrVerifica_Timer() override { sweep_.tmrVerifica_Timer(); }
     void tmrRecheck_Timer() override;
+    void tmrLog_Timer() override { log_.tmrLog_Timer(); }
     void Label2_Click() override { link_.Label2_Click(); }
     void Label2_MouseMove() override { link_.Label2_MouseMove(); }
     void resettingControl_MouseMove() override { link_.hoverReset(); }
     void mnuOpen_Click() override { tray_.mnuOpen_Click(); }
+    void mnuLog_Click() override;
     void mnuExit_Click() override { requestExit(); }
     void trayIcon_Notify(TrayClick click) override;
     void taskbarCreated() override { tray_.taskbarCreated(); }
+
+    // Where the outcome of every close goes.
+    CloseRecorder& closeRecorder() { return log_; }
 
   private:
     void requestExit();
@@ -84,10 +92,9 @@ class frmZorvel : public FormEvents {
     Services s_;
     Timer& tmrVerifica_;
     Timer& tmrRecheck_;
-    struct : CloseRecorder {
-        void record(const CloseRecord&) override {}
-    } unrecorded_;
     ListedCaptions captions_;
+    // Before the engine, which records every close in it.
+    CloseLog log_;
     CloseEngine engine_;
     Watcher watcher_;
     ListEditor editor_;

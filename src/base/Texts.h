@@ -44,6 +44,7 @@ inline constexpr const char* kTipOnTop = "Fereastra always-on-top";
 
 inline constexpr const char* kMenuPopup = "MenuPopup";
 inline constexpr const char* kMenuOpen = "&Open";
+inline constexpr const char* kMenuLog = "&Log";
 inline constexpr const char* kMenuExit = "&Exit";
 
 }  // namespace zorvel::texts

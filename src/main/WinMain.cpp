@@ -1,14 +1,16 @@
 #include <windows.h>
 
 #include "app/frmZorvel.h"
-#include "settings/Settings.h"
+#include "closer/CloseLog.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Instance.h"
+#include "platform/win32/Win32LogFile.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowWatch.h"
+#include "settings/Settings.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zorvel::win32::Win32Instance copies;
@@ -19,12 +21,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zorvel::win32::Win32Desktop desktop;
     zorvel::win32::Win32Shell shell(instance);
     shell.setOwner(reinterpret_cast<HWND>(window.handle()));
-    zorvel::win32::Win32SettingsStore settings(
-        zorvel::settingsPath(zorvel::win32::Win32SettingsStore::executableDirectory()));
+    const std::string directory = zorvel::win32::Win32SettingsStore::executableDirectory();
+    zorvel::win32::Win32SettingsStore settings(zorvel::settingsPath(directory));
+    zorvel::win32::Win32LogFile log(zorvel::logPath(directory));
     zorvel::win32::Win32Clock clock;
     zorvel::win32::Win32WindowWatch watch;
     zorvel::frmZorvel form(window.controls(), zorvel::Services{window, desktop, shell, settings,
-                                                               copies, clock, watch});
+                                                               copies, clock, watch, log});
     window.attach(form);
     form.Form_Load();
     window.showFirst();

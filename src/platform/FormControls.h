@@ -17,6 +17,8 @@ struct FormControls {
     Timer& tmrVerifica;
     // Runs only while a close waits for its window or new windows are being watched.
     Timer& tmrRecheck;
+    // Runs only while lines of the close record wait to be written.
+    Timer& tmrLog;
 };
 
 }  // namespace zorvel

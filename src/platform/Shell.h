@@ -25,6 +25,8 @@ class Shell {
     virtual bool notifyIcon(TrayCommand command, const TrayRecord& record) = 0;
     // Opens an address with the program associated with it, in a maximized window.
     virtual void openMaximized(const std::string& address) = 0;
+    // Opens a file with the program the user's system opens it with, in a normal window.
+    virtual void openDocument(const std::string& path) = 0;
 };
 
 }  // namespace zorvel

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Interval.h"
+#include "base/Paths.h"
 #include "settings/SettingsTemplate.h"
 
 namespace zorvel {
@@ -68,9 +69,7 @@ std::string oneLine(std::string caption) {
 }  // namespace
 
 std::string settingsPath(const std::string& executableDirectory) {
-    const bool hasSeparator = !executableDirectory.empty() && (executableDirectory.back() == '\\' ||
-                                                               executableDirectory.back() == '/');
-    return executableDirectory + (hasSeparator ? "" : "\\") + kFileName;
+    return fileInDirectory(executableDirectory, kFileName);
 }
 
 bool Settings::load() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -111,6 +113,65 @@ TEST_F(BackgroundCloseTest, TheShellsWindowsAreLeftAloneWhateverIsListed) {
     EXPECT_TRUE(IsWindowVisible(desktop));
     EXPECT_EQ(count(log, "f4", "Program Manager"), 0);
     EXPECT_EQ(count(log, "close", "Program Manager"), 0);
+}
+
+// The log's lines, fields split at tabs, without the byte-order mark.
+std::vector<std::vector<std::string>> logLines(const std::wstring& path) {
+    std::string text = readFile(path);
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.erase(0, 3);
+    }
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line, '\n');) {
+        if (!line.ends_with('\r')) {
+            return {};  // every line ends in CR LF
+        }
+        line.pop_back();
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
+             start = tab + 1) {
+            fields.push_back(line.substr(start, tab - start));
+        }
+        fields.push_back(line.substr(start));
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+TEST_F(BackgroundCloseTest, EveryTriggerLeavesALineInTheLogWithEveryField) {
+    // Opened while the watch is off, so that only the user and the sweep close them.
+    zorvel.setText(kTxtTimp, "0");
+    Process early = openTargets({L"top:Manual", L"top:Bifa"});
+    ASSERT_NE(early.waitForWindow("Manual"), nullptr);
+    ASSERT_NE(early.waitForWindow("Bifa"), nullptr);
+    zorvel.add("Manual");
+    ASSERT_TRUE(zorvel.waitForList({"Manual", "Reclama"}));
+    zorvel.select(0);
+    zorvel.click(kCmdClose);
+    ASSERT_TRUE(waitUntil([&] { return early.windows("Manual").empty(); }));
+    zorvel.setText(kTxtTimp, "30");
+    EXPECT_TRUE(openTargets({L"top:Reclama"}).waitForExit(10s));
+    zorvel.add("bifa");
+    zorvel.setText(kTxtTimp, "1");
+    EXPECT_TRUE(early.waitForExit(10s));
+    const std::wstring log = zorvel.dir().file(L"Zorvel.log");
+    ASSERT_TRUE(waitUntil([&] { return logLines(log).size() == 3; }));
+    const std::regex time(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3})");
+    const std::regex milliseconds(R"(\d+)");
+    std::set<std::string> triggers;
+    for (const auto& fields : logLines(log)) {
+        ASSERT_EQ(fields.size(), 7u);
+        EXPECT_TRUE(std::regex_match(fields[0], time)) << fields[0];
+        triggers.insert(fields[1] + ' ' + fields[3] + ' ' + fields[4]);
+        EXPECT_EQ(fields[2], "inchisa");
+        EXPECT_EQ(fields[5], "zorvel_helper.exe");
+        EXPECT_TRUE(std::regex_match(fields[6], milliseconds)) << fields[6];
+    }
+    EXPECT_EQ(triggers,
+              (std::set<std::string>{"utilizator Manual Manual", "aparitie Reclama Reclama",
+                                     "verificare bifa Bifa"}));
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <atomic>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "Support.h"
 #include "platform/win32/ControlIds.h"
@@ -116,6 +118,72 @@ class FakeTaskbar {
     std::atomic<HWND> window_{nullptr};
     std::thread thread_;
 };
+
+// A registry key made for one test and removed, with everything under it, when this goes
+// away; a key that was there before is left as it is.
+class TemporaryKey {
+  public:
+    TemporaryKey(HKEY root, const std::wstring& name) : root_(root), name_(name) {
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        if (RegCreateKeyExW(root, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            &disposition) == ERROR_SUCCESS) {
+            created_ = disposition == REG_CREATED_NEW_KEY;
+            RegCloseKey(key);
+        }
+    }
+    ~TemporaryKey() {
+        if (created_) {
+            RegDeleteTreeW(root_, name_.c_str());
+            RegDeleteKeyW(root_, name_.c_str());
+        }
+    }
+    TemporaryKey(const TemporaryKey&) = delete;
+    TemporaryKey& operator=(const TemporaryKey&) = delete;
+
+  private:
+    HKEY root_;
+    std::wstring name_;
+    bool created_ = false;
+};
+
+// The helper takes the user's editor's place for files ending in `extension`, for one test:
+// it writes the path it was given and how it was asked to show its window. Under Wine the
+// classes root is the machine's alone (the user's own classes are not looked at), so the
+// association goes there.
+class EditorFor {
+  public:
+    EditorFor(const std::wstring& extension, const std::wstring& reportPath)
+        : command_(L"\"" + besideDriver(L"zorvel_helper.exe") + L"\" \"report:" + reportPath +
+                   L"\" \"%1\""),
+          extensionKey_(HKEY_CLASSES_ROOT, extension),
+          typeKey_(HKEY_CLASSES_ROOT, kType),
+          extension_(HKEY_CLASSES_ROOT, extension.c_str(), L"", REG_SZ, kType, sizeof(kType)),
+          open_(HKEY_CLASSES_ROOT, (std::wstring(kType) + L"\\shell\\open\\command").c_str(), L"",
+                REG_SZ, command_.c_str(),
+                static_cast<DWORD>((command_.size() + 1) * sizeof(wchar_t))) {}
+
+  private:
+    static constexpr wchar_t kType[] = L"ZorvelTest.document";
+    std::wstring command_;
+    TemporaryKey extensionKey_;
+    TemporaryKey typeKey_;
+    RegistryValue extension_;
+    RegistryValue open_;
+};
+
+// What the helper standing in for a program wrote: its UTF-16 lines.
+std::vector<std::wstring> reportedLines(const std::wstring& reportPath) {
+    const std::string bytes = readFile(reportPath);
+    std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+    memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+    std::vector<std::wstring> lines;
+    for (size_t start = 0, end = 0; (end = text.find(L'\n', start)) != std::wstring::npos;
+         start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
 
 class ResidenceTest : public ::testing::Test {
   protected:
@@ -234,6 +302,24 @@ TEST_F(ResidenceTest, ARestartedTaskbarGetsTheIconOfAHiddenWindowBack) {
     hide();
     PostMessageW(zorvel.window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(waitUntil([&] { return taskbar.count(NIM_ADD) == 2; }));
+}
+
+TEST_F(ResidenceTest, TheTrayMenuLogOpensTheRecordMadeFirstInTheUsersEditor) {
+    const std::wstring report = zorvel.dir().file(L"editor.txt");
+    const std::wstring record = zorvel.dir().file(L"Zorvel.log");
+    const EditorFor editor(L".log", report);
+    hide();
+    ASSERT_EQ(GetFileAttributesW(record.c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(chooseFromTrayMenu('L', [&] { return reportedLines(report).size() == 2; }));
+    const std::vector<std::wstring> lines = reportedLines(report);
+    EXPECT_EQ(CompareStringOrdinal(lines[0].c_str(), -1, record.c_str(), -1, TRUE), CSTR_EQUAL)
+        << narrow(lines[0]);
+    EXPECT_EQ(lines[1], std::to_wstring(SW_SHOWNORMAL));
+    // Nothing was closed yet: the file is there and empty, or holds the mark alone.
+    const std::string bytes = readFile(record);
+    EXPECT_NE(GetFileAttributesW(record.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(bytes.empty() || bytes == "\xEF\xBB\xBF");
+    EXPECT_FALSE(zorvel.visible());
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Support.h"
+#include "closer/CloseLog.h"
+#include "platform/win32/Win32LogFile.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTemplate.h"
@@ -15,6 +18,7 @@
 namespace zorvel::e2e {
 namespace {
 
+using win32::Win32LogFile;
 using win32::Win32SettingsStore;
 using State = SettingsStore::Contents::State;
 
@@ -133,7 +137,9 @@ struct DeepFolders {
         }
     }
     ~DeepFolders() {
-        DeleteFileW((path + L"\\Zorvel.ini").c_str());
+        for (const wchar_t* name : {L"\\Zorvel.ini", L"\\Zorvel.log", L"\\Zorvel.log.1"}) {
+            DeleteFileW((path + name).c_str());
+        }
         for (auto folder = made.rbegin(); folder != made.rend(); ++folder) {
             RemoveDirectoryW(folder->c_str());
         }
@@ -160,6 +166,80 @@ TEST_F(SettingsStoreTest, APathOfMoreThan260CharactersRoundTrips) {
 TEST(SettingsStorePathTest, TheFileLiesBesideTheExecutable) {
     EXPECT_EQ(settingsPath(Win32SettingsStore::executableDirectory()),
               narrow(besideDriver(L"Zorvel.ini")));
+}
+
+// The close record lives beside the settings file and is only ever added to.
+class SettingsStoreLogTest : public ::testing::Test {
+  protected:
+    std::wstring path() const { return dir.file(L"Zorvel.log"); }
+
+    TempDir dir;
+    Win32LogFile log{narrow(path())};
+};
+
+const std::string kMark = "\xEF\xBB\xBF";
+
+TEST_F(SettingsStoreLogTest, TheMarkComesFirstInANewOrEmptyFileOnly) {
+    struct Case {
+        std::optional<std::string> before;  // nullopt: no file
+        std::string after;
+    };
+    const Case cases[] = {
+        {std::nullopt, kMark + "a\r\n"},
+        {"", kMark + "a\r\n"},
+        {kMark + "old\r\n", kMark + "old\r\na\r\n"},
+        {"no mark\r\n", "no mark\r\na\r\n"},
+    };
+    for (const Case& c : cases) {
+        DeleteFileW(path().c_str());
+        if (c.before) {
+            writeBytes(path(), *c.before);
+        }
+        EXPECT_EQ(log.append(kMark, "a\r\n"), c.after.size());
+        EXPECT_EQ(bytesOf(path()), c.after);
+    }
+}
+
+TEST_F(SettingsStoreLogTest, AnEditorHoldingTheFileOpenStopsNeitherWritesNorTheMoveOverAnOlderOne) {
+    ASSERT_TRUE(log.ensureExists());
+    EXPECT_EQ(bytesOf(path()), "");  // made empty: the mark comes with the first line
+    HANDLE editor = CreateFileW(path().c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(editor, INVALID_HANDLE_VALUE);
+    writeBytes(path() + L".1", "older");  // replaced by the move
+    const std::string batch(100000, 'x');
+    EXPECT_EQ(log.append(kMark, batch), kMark.size() + batch.size());
+    EXPECT_EQ(log.append(kMark, "y"), kMark.size() + batch.size() + 1);
+    ASSERT_TRUE(log.rotate());
+    CloseHandle(editor);
+    EXPECT_EQ(bytesOf(path() + L".1"), kMark + batch + "y");
+    EXPECT_EQ(GetFileAttributesW(path().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SettingsStoreLogTest, AFolderThatIsNotThereFailsQuietly) {
+    Win32LogFile nowhere(narrow(dir.file(L"missing\\Zorvel.log")));
+    EXPECT_FALSE(nowhere.append(kMark, "a"));
+    EXPECT_FALSE(nowhere.ensureExists());
+    EXPECT_FALSE(nowhere.rotate());
+    EXPECT_TRUE(namesIn(dir.path()).empty());
+}
+
+TEST_F(SettingsStoreTest, TheLogBesideAFileOfALongPathIsWrittenAndMovedAside) {
+    const DeepFolders deep(dir.path());
+    const std::string file = narrow(deep.path.substr(4) + L"\\Zorvel.log");
+    ASSERT_GE(file.size(), 260u);
+    EXPECT_EQ(logPath(narrow(deep.path.substr(4))), file);
+    Win32LogFile longLog(file);
+    ASSERT_TRUE(longLog.ensureExists());
+    EXPECT_TRUE(longLog.append(kMark, "a\r\n"));
+    EXPECT_TRUE(longLog.rotate());
+    EXPECT_EQ(bytesOf(deep.path + L"\\Zorvel.log.1"), kMark + "a\r\n");
+}
+
+TEST(SettingsStorePathTest, TheLogLiesBesideTheSettingsFile) {
+    EXPECT_EQ(logPath(Win32SettingsStore::executableDirectory()),
+              narrow(besideDriver(L"Zorvel.log")));
 }
 
 }  // namespace

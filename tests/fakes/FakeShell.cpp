@@ -14,4 +14,11 @@ bool FakeShell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     return accepted;
 }
 
+void FakeShell::openDocument(const std::string& path) {
+    documents.push_back(path);
+    if (onOpenDocument) {
+        onOpenDocument();
+    }
+}
+
 }  // namespace zorvel::fakes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -21,6 +22,7 @@ class FakeShell : public Shell {
 
     bool notifyIcon(TrayCommand command, const TrayRecord& record) override;
     void openMaximized(const std::string& address) override { opened.push_back(address); }
+    void openDocument(const std::string& path) override;
 
     // Explorer restarted: the new taskbar starts with no icons.
     void recreateTaskbar() { icons.clear(); }
@@ -28,6 +30,9 @@ class FakeShell : public Shell {
     std::set<std::pair<WindowId, unsigned>> icons;
     std::vector<Call> calls;
     std::vector<std::string> opened;
+    std::vector<std::string> documents;
+    // Runs as a document is opened, to look at the world the program meets then.
+    std::function<void()> onOpenDocument;
 };
 
 }  // namespace zorvel::fakes

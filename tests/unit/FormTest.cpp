@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeForm.h"
 #include "fakes/FakeInstance.h"
+#include "fakes/FakeLogFile.h"
 #include "fakes/FakeShell.h"
 #include "fakes/MemoryStore.h"
 
@@ -40,6 +44,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeLabel label2;
     fakes::FakeTimer tmrVerifica;
     fakes::FakeTimer tmrRecheck{0};
+    fakes::FakeTimer tmrLog{0};
     fakes::FakeForm window;
     fakes::FakeDesktop desktop;
     fakes::FakeShell shell;
@@ -47,9 +52,10 @@ class FormTest : public ::testing::Test {
     fakes::FakeInstance instance;
     fakes::FakeClock clock;
     fakes::FakeWindowWatch watch;
+    fakes::FakeLogFile log;
     frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
-                                cmdExit, label2, tmrVerifica, tmrRecheck},
-                   Services{window, desktop, shell, store, instance, clock, watch}};
+                                cmdExit, label2, tmrVerifica, tmrRecheck, tmrLog},
+                   Services{window, desktop, shell, store, instance, clock, watch, log}};
     bool ended = false;
 };
 
@@ -171,6 +177,39 @@ TEST_F(FormTest, APickDisarmsThroughTheCheckBoxHandler) {
     EXPECT_EQ(chkMarcaj.checked, 0);
     EXPECT_FALSE(window.captured);
     EXPECT_EQ(desktop.lastPoint, (Point{189, 320}));
+}
+
+const CloseRecord kClosed{CloseTrigger::Sweep, CloseOutcome::Closed, "Ad", "Ad", "ad.exe", 30};
+
+TEST_F(FormTest, TheLogMenuOpensTheRecordFileMadeFirst) {
+    form.Form_Load();
+    std::optional<std::string> seen;
+    shell.onOpenDocument = [&] { seen = log.bytes; };
+    form.mnuLog_Click();
+    EXPECT_EQ(seen, std::string());  // there, empty, before the editor looks
+    EXPECT_EQ(shell.documents, std::vector<std::string>{log.path()});
+
+    form.closeRecorder().record(kClosed);
+    form.mnuLog_Click();  // a line still waiting for its batch is in the file the editor opens
+    ASSERT_TRUE(seen);
+    EXPECT_NE(seen->find("\tverificare\tinchisa\tAd\tAd\tad.exe\t30\r\n"), std::string::npos);
+    EXPECT_EQ(tmrLog.milliseconds, 0);
+}
+
+TEST_F(FormTest, EndingWritesTheLinesWaitingForTheirBatch) {
+    const std::function<void(frmZorvel&)> endings[] = {
+        [](frmZorvel& f) { f.Form_SessionEnding(); },
+        [](frmZorvel& f) { f.mnuExit_Click(); },  // last: after it the window is gone
+    };
+    form.Form_Load();
+    for (const auto& end : endings) {
+        log.bytes.reset();
+        form.closeRecorder().record(kClosed);
+        EXPECT_FALSE(log.bytes);
+        end(form);
+        ASSERT_TRUE(log.bytes);
+        EXPECT_NE(log.bytes->find("\tad.exe\t30\r\n"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -28,14 +28,17 @@ enum ControlId : int {
     kChkOnTop = IDC_CHKONTOP,
     kMnuOpen = IDM_OPEN,
     kMnuExit = IDM_EXIT,
+    kMnuLog = IDM_LOG,
 };
 
-// The pictures in the executable's resources, the sweep's timer and the close engine's.
+// The pictures in the executable's resources, the sweep's timer, the close engine's and the
+// close record's.
 inline constexpr int kCursorResource = IDR_POINTER;
 inline constexpr int kWindowIcon = IDR_SHELL_ICON;
 inline constexpr int kStopIcon = IDR_STOP_ICON;
 inline constexpr UINT_PTR kTimerId = 1;
 inline constexpr UINT_PTR kRecheckTimerId = 2;
+inline constexpr UINT_PTR kLogTimerId = 3;
 
 // The tray icon's notifications arrive as this message of ours, never as mouse movements.
 inline constexpr UINT kTrayMessage = WM_APP + 1;

@@ -30,8 +30,9 @@ MainWindow::~MainWindow() {
 }
 
 FormControls MainWindow::controls() {
-    return FormControls{*lstCaption_, *txtCaption_, *txtTimp_, *chkMarcaj_,   *chkOnTop_,
-                        *cmdClose_,   *cmdExit_,    *label2_,  *tmrVerifica_, *tmrRecheck_};
+    return FormControls{*lstCaption_,  *txtCaption_, *txtTimp_, *chkMarcaj_,
+                        *chkOnTop_,    *cmdClose_,   *cmdExit_, *label2_,
+                        *tmrVerifica_, *tmrRecheck_, *tmrLog_};
 }
 
 void MainWindow::showFirst() {

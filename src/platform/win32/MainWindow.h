@@ -94,6 +94,7 @@ class MainWindow : public Form {
     std::unique_ptr<Win32Label> label2_;
     std::unique_ptr<Win32Timer> tmrVerifica_;
     std::unique_ptr<Win32Timer> tmrRecheck_;
+    std::unique_ptr<Win32Timer> tmrLog_;
 };
 
 }  // namespace zorvel::win32

@@ -139,6 +139,7 @@ bool MainWindow::create() {
     menu_ = CreateMenu();
     HMENU popup = CreatePopupMenu();
     AppendMenuW(popup, MF_STRING, kMnuOpen, widen(texts::kMenuOpen).c_str());
+    AppendMenuW(popup, MF_STRING, kMnuLog, widen(texts::kMenuLog).c_str());
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(popup, MF_STRING, kMnuExit, widen(texts::kMenuExit).c_str());
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
@@ -146,6 +147,7 @@ bool MainWindow::create() {
     tmrVerifica_ =
         std::make_unique<Win32Timer>(window_, kTimerId, designTime::kIntervalMilliseconds);
     tmrRecheck_ = std::make_unique<Win32Timer>(window_, kRecheckTimerId, 0);
+    tmrLog_ = std::make_unique<Win32Timer>(window_, kLogTimerId, 0);
     return true;
 }
 

@@ -54,6 +54,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_->tmrVerifica_Timer();
             } else if (wParam == kRecheckTimerId) {
                 events_->tmrRecheck_Timer();
+            } else if (wParam == kLogTimerId) {
+                events_->tmrLog_Timer();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -151,6 +153,9 @@ void MainWindow::onCommand(int id, int code) {
             break;
         case kMnuOpen:
             events_->mnuOpen_Click();
+            break;
+        case kMnuLog:
+            events_->mnuLog_Click();
             break;
         case kMnuExit:
             events_->mnuExit_Click();

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
+#include "platform/win32/FileIo.h"
 #include "platform/win32/Text.h"
 
 namespace zorvel::win32 {
@@ -13,7 +12,6 @@ namespace {
 constexpr DWORD kLongestPath = 32768;
 // Far beyond any list a person keeps; a larger file is not read into memory.
 constexpr LONGLONG kLargestFile = 1LL << 30;
-constexpr DWORD kChunk = 1 << 24;
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                   FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -35,36 +33,6 @@ std::wstring modulePath() {
     return {};
 }
 
-// The "\\?\" form, which every file call takes at any length. Empty when the path cannot be
-// made full: then every call fails and nothing is written anywhere.
-std::wstring extendedPath(const std::wstring& path) {
-    if (path.starts_with(L"\\\\?\\")) {
-        return path;
-    }
-    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-    if (size == 0 || length == 0 || length >= size) {
-        return {};
-    }
-    full.resize(length);
-    return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
-}
-
-// ReadFile and WriteFile move at most a DWORD at a time, and may move less than asked.
-template <typename Move>
-bool inChunks(std::size_t total, Move move) {
-    for (std::size_t at = 0; at < total;) {
-        DWORD moved = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(kChunk, total - at));
-        if (!move(at, wanted, moved) || moved == 0) {
-            return false;
-        }
-        at += moved;
-    }
-    return true;
-}
-
 bool readAll(HANDLE file, std::string& bytes) {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size) || size.QuadPart > kLargestFile) {
@@ -73,12 +41,6 @@ bool readAll(HANDLE file, std::string& bytes) {
     bytes.resize(static_cast<std::size_t>(size.QuadPart));
     return inChunks(bytes.size(), [&](std::size_t at, DWORD wanted, DWORD& read) {
         return ReadFile(file, bytes.data() + at, wanted, &read, nullptr) != FALSE;
-    });
-}
-
-bool writeAll(HANDLE file, const std::string& bytes) {
-    return inChunks(bytes.size(), [&](std::size_t at, DWORD wanted, DWORD& written) {
-        return WriteFile(file, bytes.data() + at, wanted, &written, nullptr) != FALSE;
     });
 }
 

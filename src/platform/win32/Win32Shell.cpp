@@ -37,4 +37,8 @@ void Win32Shell::openMaximized(const std::string& address) {
     ShellExecuteW(owner_, L"open", widen(address).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
+void Win32Shell::openDocument(const std::string& path) {
+    ShellExecuteW(owner_, L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace zorvel::win32

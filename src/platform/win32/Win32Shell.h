@@ -11,6 +11,7 @@ class Win32Shell : public Shell {
     explicit Win32Shell(HINSTANCE instance);
     bool notifyIcon(TrayCommand command, const TrayRecord& record) override;
     void openMaximized(const std::string& address) override;
+    void openDocument(const std::string& path) override;
     void setOwner(HWND owner) { owner_ = owner; }
 
   private:

@@ -1,0 +1,36 @@
+#include "fakes/FakeLogFile.h"
+
+namespace zorvel::fakes {
+
+std::optional<std::uint64_t> FakeLogFile::append(std::string_view header, std::string_view added) {
+    ++appends;
+    if (failing) {
+        return std::nullopt;
+    }
+    if (!bytes || bytes->empty()) {
+        bytes = std::string(header);
+    }
+    *bytes += added;
+    return bytes->size();
+}
+
+bool FakeLogFile::rotate() {
+    if (failing || !bytes) {
+        return false;
+    }
+    older = std::move(bytes);
+    bytes.reset();
+    return true;
+}
+
+bool FakeLogFile::ensureExists() {
+    if (failing) {
+        return false;
+    }
+    if (!bytes) {
+        bytes.emplace();
+    }
+    return true;
+}
+
+}  // namespace zorvel::fakes
