@@ -88,6 +88,16 @@ std::string toUtf8(std::u16string_view utf16) {
     return out;
 }
 
+bool isWellFormed(std::string_view utf8) {
+    for (std::size_t at = 0, length = 0; at < utf8.size(); at += length) {
+        // A malformed sequence decodes to U+FFFD one byte long; the real U+FFFD takes three.
+        if (decodeAt(utf8, at, length) == kReplacement && length == 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::u16string_view cut(std::u16string_view text, std::size_t units) {
     if (text.size() <= units) {
         return text;

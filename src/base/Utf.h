@@ -10,6 +10,9 @@ namespace zorvel::utf {
 
 std::u16string toUtf16(std::string_view utf8);
 std::string toUtf8(std::u16string_view utf16);
+// Whether every byte belongs to a well-formed sequence: no overlong form, no surrogate, nothing
+// beyond U+10FFFF, no sequence cut short.
+bool isWellFormed(std::string_view utf8);
 
 // UTF-16 as the little-endian bytes of a Unicode file, without a byte-order mark; an odd
 // last byte is dropped.

@@ -1,11 +1,14 @@
 #include "captions/ListEditor.h"
 
+#include "base/Caption.h"
 #include "base/Texts.h"
 
 namespace zorvel {
 
 void ListEditor::cmdAdauga_Click() {
-    const std::string text = txtCaption_.text();
+    // Whatever reached the box (a paste, a message past its limit), the list shows what the
+    // settings file will give back.
+    const std::string text = caption::asListed(txtCaption_.text());
     if (!text.empty()) {
         lstCaption_.add(text);
     }

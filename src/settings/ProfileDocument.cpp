@@ -1,5 +1,7 @@
 #include "settings/ProfileDocument.h"
 
+#include <algorithm>
+
 #include "base/Utf.h"
 
 namespace zorvel {
@@ -105,6 +107,14 @@ bool looksLikeUtf16Le(std::string_view bytes) {
     return zeroHigh * 4 >= bytes.size() && zeroLow * 8 <= zeroHigh;
 }
 
+// Text in a Romanian or Western code page is practically never well-formed UTF-8 once it
+// holds a byte above ASCII; pure ASCII stays ANSI, as it always was.
+bool readsAsUtf8(std::string_view bytes) {
+    const bool beyondAscii = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && utf::isWellFormed(bytes);
+}
+
 // The file's text as UTF-8, or nothing when it is in no encoding read here.
 std::optional<std::string> decode(std::string_view bytes, const AnsiCodePage& codePage,
                                   ProfileDocument::Encoding& encoding) {
@@ -124,6 +134,10 @@ std::optional<std::string> decode(std::string_view bytes, const AnsiCodePage& co
     // Big-endian UTF-16 and binary data: text in a code page holds no NUL.
     if (bytes.starts_with(kUtf16BeMark) || bytes.find('\0') != std::string_view::npos) {
         return std::nullopt;
+    }
+    if (readsAsUtf8(bytes)) {
+        encoding = Encoding::Utf8NoMark;
+        return std::string(bytes);
     }
     encoding = Encoding::Ansi;
     return codePage.toUtf8(bytes);
@@ -259,11 +273,15 @@ std::string ProfileDocument::bytes(const AnsiCodePage& codePage) const {
             return toUtf16Le(content);
         case Encoding::Utf8:
             return std::string(kUtf8Mark) + content;
+        case Encoding::Utf8NoMark:
+            return content;
         case Encoding::Ansi:
             break;
     }
+    // ANSI bytes that the next read would take for UTF-8 would come back as other text.
     std::optional<std::string> ansi = codePage.fromUtf8(content);
-    return ansi ? *std::move(ansi) : toUtf16Le(content);
+    const bool comesBack = ansi && (*ansi == content || !readsAsUtf8(*ansi));
+    return comesBack ? *std::move(ansi) : toUtf16Le(content);
 }
 
 }  // namespace zorvel

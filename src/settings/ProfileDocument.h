@@ -18,7 +18,8 @@ namespace zorvel {
 // section, or a section at the end; every other line is written back as it was read.
 class ProfileDocument {
   public:
-    enum class Encoding { Ansi, Utf16Le, Utf8 };
+    // Utf8NoMark: UTF-8 without a byte-order mark, as editors save a file that was plain ASCII.
+    enum class Encoding { Ansi, Utf16Le, Utf8, Utf8NoMark };
     struct Entry {
         std::string key;  // as the file spells it
         std::string value;
@@ -37,7 +38,7 @@ class ProfileDocument {
     void set(std::string_view section, std::string_view key, std::string_view value);
 
     // The file as it was read, in its encoding; an ANSI file whose text no longer fits its
-    // code page becomes UTF-16LE with a byte-order mark.
+    // code page, or would read back as UTF-8, becomes UTF-16LE with a byte-order mark.
     std::string bytes(const AnsiCodePage& codePage) const;
     Encoding encoding() const { return encoding_; }
 

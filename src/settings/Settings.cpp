@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/Caption.h"
 #include "base/Interval.h"
 #include "base/Paths.h"
 #include "settings/SettingsTemplate.h"
@@ -21,12 +22,6 @@ constexpr char kIntervalKey[] = "Interval_de_timp";
 constexpr char kCountKey[] = "Nr_ferestre";
 constexpr char kCaptions[] = "FERESTRE_DE_INCHIS";
 constexpr char kCaptionKey[] = "Caption";
-// Every read passes this as its default, so a value beginning with it counts as missing.
-constexpr char kMissing[] = "***";
-
-bool isMissing(const std::string& value) {
-    return value.starts_with(kMissing);
-}
 
 std::string captionKey(int number) {
     return kCaptionKey + std::to_string(number);
@@ -55,17 +50,6 @@ std::optional<std::uint64_t> captionNumber(std::string_view key) {
     return number;
 }
 
-// Values are stored bare, one per line: a line break inside a window's title would end the
-// value there and write the rest as lines of their own, sections and keys included.
-std::string oneLine(std::string caption) {
-    for (char& c : caption) {
-        if (c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return caption;
-}
-
 }  // namespace
 
 std::string settingsPath(const std::string& executableDirectory) {
@@ -76,66 +60,75 @@ bool Settings::load() {
     // When the file cannot be created the reads below find nothing and the design-time
     // state stays, as with a file that has none of the keys.
     store_.createNew(std::string(kSettingsTemplate));
-    const SettingsStore::Contents contents = store_.read();
-    document_ = contents.state == SettingsStore::Contents::State::Read
-                    ? ProfileDocument::parse(contents.bytes, store_)
-                : contents.state == SettingsStore::Contents::State::Missing
-                    ? std::optional<ProfileDocument>(ProfileDocument())
-                    : std::nullopt;
-    if (!document_) {
+    const std::optional<ProfileDocument> document = onDisk(false);
+    writable_ = document.has_value();
+    if (!document) {
         return false;
     }
-    loadInterval();
-    loadCaptions();
+    loadInterval(*document);
+    loadCaptions(*document);
     return true;
 }
 
 bool Settings::save() {
-    if (!document_) {
+    if (!writable_) {
         return true;  // not a file of ours: it stays as it is
     }
-    const int count = lstCaption_.count();
-    document_->set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
-    document_->set(kOptions, kCountKey, std::to_string(count));
-    for (int i = 0; i < count; ++i) {
-        document_->set(kCaptions, captionKey(i + 1), oneLine(lstCaption_.item(i)));
+    std::optional<ProfileDocument> document = onDisk(true);
+    if (!document) {
+        return false;
     }
-    return store_.replace(document_->bytes(store_));
+    const int count = lstCaption_.count();
+    document->set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
+    document->set(kOptions, kCountKey, std::to_string(count));
+    for (int i = 0; i < count; ++i) {
+        // Entries come in also by ways other than the box (the picker, the load): a line
+        // break must never write lines of its own.
+        document->set(kCaptions, captionKey(i + 1), caption::asListed(lstCaption_.item(i)));
+    }
+    return store_.replace(document->bytes(store_));
 }
 
-std::string Settings::read(const char* section, const std::string& key) const {
-    return document_->value(section, key).value_or(kMissing);
+std::optional<ProfileDocument> Settings::onDisk(bool templateWhenMissing) const {
+    SettingsStore::Contents contents = store_.read();
+    switch (contents.state) {
+        case SettingsStore::Contents::State::Read:
+            return ProfileDocument::parse(contents.bytes, store_);
+        case SettingsStore::Contents::State::Missing:
+            return templateWhenMissing ? ProfileDocument::parse(kSettingsTemplate, store_)
+                                       : ProfileDocument();
+        case SettingsStore::Contents::State::Unreadable:
+            break;
+    }
+    return std::nullopt;
 }
 
-void Settings::loadInterval() {
-    const std::string value = read(kOptions, kIntervalKey);
-    if (isMissing(value)) {
+void Settings::loadInterval(const ProfileDocument& document) {
+    const std::optional<std::string> value = document.value(kOptions, kIntervalKey);
+    if (!value) {
         return;
     }
-    // A value the timer cannot take (not a number, negative, above 32 s) counts as missing.
-    const std::optional<int> milliseconds = interval::millisecondsFromText(value);
+    // A value the timer cannot take (not a number, negative, above 32 s, one beginning with
+    // "***") counts as missing.
+    const std::optional<int> milliseconds = interval::millisecondsFromText(*value);
     if (!milliseconds) {
         return;
     }
     tmrVerifica_.setInterval(*milliseconds);
-    txtTimp_.setText(value);
-}
-
-double Settings::captionCount() const {
-    const std::string value = read(kOptions, kCountKey);
-    // Ties to the even neighbour, as the default rounding does.
-    return isMissing(value) ? 0 : std::nearbyint(interval::leadingNumber(value));
+    txtTimp_.setText(*value);
 }
 
 // Only the caption keys the file holds are looked at, in the order of their numbers: a
-// count far above them costs nothing.
-void Settings::loadCaptions() {
-    const double count = captionCount();
+// count far above them costs nothing. A caption is loaded whatever it begins with: the
+// document tells a missing key from a present one.
+void Settings::loadCaptions(const ProfileDocument& document) {
+    const std::optional<std::string> countText = document.value(kOptions, kCountKey);
+    // Ties to the even neighbour, as the default rounding does; no number counts as 0.
+    const double count = countText ? std::nearbyint(interval::leadingNumber(*countText)) : 0;
     std::vector<std::pair<std::uint64_t, std::string>> numbered;
-    for (ProfileDocument::Entry& entry : document_->entries(kCaptions)) {
+    for (ProfileDocument::Entry& entry : document.entries(kCaptions)) {
         const std::optional<std::uint64_t> number = captionNumber(entry.key);
-        if (number && static_cast<double>(*number) <= count && !isMissing(entry.value) &&
-            !entry.value.empty()) {
+        if (number && static_cast<double>(*number) <= count && !entry.value.empty()) {
             numbered.emplace_back(*number, std::move(entry.value));
         }
     }

@@ -23,23 +23,27 @@ class Settings {
     // False when the file is there but cannot be read as a settings file: it is then left
     // as it is, at exit too.
     bool load();
-    // Sets the interval in force, the count and one key per entry in the file's text, all
-    // other lines kept, and replaces the file with it in one step; removes nothing. False when
-    // the file could not be replaced: it then stays as it was.
+    // Reads the file as it is now and sets in it the interval in force, the count and one key
+    // per entry, each where a write of that one key would put it: every other line, also one
+    // written by someone else since the start, stays. Then replaces the file with it in one
+    // step; removes nothing. A file deleted meanwhile is made anew from the template. False
+    // when the file can no longer be read as settings or could not be replaced: it then stays
+    // as it was.
     bool save();
 
   private:
-    std::string read(const char* section, const std::string& key) const;
-    void loadInterval();
-    double captionCount() const;
-    void loadCaptions();
+    // The file on disk now; when there is none, the template or an empty file. Nothing when it
+    // is not one this program may rewrite.
+    std::optional<ProfileDocument> onDisk(bool templateWhenMissing) const;
+    void loadInterval(const ProfileDocument& document);
+    void loadCaptions(const ProfileDocument& document);
 
     SettingsStore& store_;
     ListBox& lstCaption_;
     TextBox& txtTimp_;
     Timer& tmrVerifica_;
-    // The file as read at start; nothing when it is not one this program may rewrite.
-    std::optional<ProfileDocument> document_ = ProfileDocument();
+    // False when the file was not one this program may rewrite at start.
+    bool writable_ = true;
 };
 
 }  // namespace zorvel

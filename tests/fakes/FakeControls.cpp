@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
+#include <string_view>
 #include <tuple>
 
 namespace zorvel::fakes {
@@ -37,20 +38,25 @@ int letterWeight(unsigned char c) {
     return (std::isdigit(c) ? 0x200 : 0x100) + c;
 }
 
-SortKey sortKey(const std::string& text) {
+SortKey sortKey(std::string_view text) {
     SortKey key;
+    key.letters.reserve(text.size());
+    key.marks.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         const size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        const std::string character = text.substr(i, length);
+        const std::string_view character = text.substr(i, length);
         i += length;
         if (character == "-" || character == "'") {
             ++key.ignored;
             continue;
         }
+        // Every marked letter takes two bytes.
         const auto* marked =
-            std::find_if(std::begin(kMarkedLetters), std::end(kMarkedLetters),
-                         [&](const MarkedLetter& letter) { return character == letter.utf8; });
+            length != 2 ? std::end(kMarkedLetters)
+                        : std::find_if(
+                              std::begin(kMarkedLetters), std::end(kMarkedLetters),
+                              [&](const MarkedLetter& letter) { return character == letter.utf8; });
         const bool isMarked = marked != std::end(kMarkedLetters);
         key.letters.push_back(letterWeight(isMarked ? marked->base : c));
         key.marks.push_back(isMarked ? marked->mark : 0);
@@ -58,7 +64,8 @@ SortKey sortKey(const std::string& text) {
     return key;
 }
 
-// Below zero when `a` sorts before `b`, zero when the control holds them equal.
+}  // namespace
+
 int listOrder(const std::string& a, const std::string& b) {
     const SortKey keyA = sortKey(a);
     const SortKey keyB = sortKey(b);
@@ -66,8 +73,6 @@ int listOrder(const std::string& a, const std::string& b) {
     const auto tieB = std::tie(keyB.letters, keyB.marks, keyB.ignored);
     return tieA < tieB ? -1 : tieB < tieA ? 1 : 0;
 }
-
-}  // namespace
 
 std::string FakeListBox::item(int index) const {
     if (index < 0 || index >= count()) {

@@ -9,6 +9,9 @@
 
 namespace zorvel::fakes {
 
+// Below zero when `a` sorts before `b` in the list box, zero when it holds them equal.
+int listOrder(const std::string& a, const std::string& b);
+
 // Sorts like the real LBS_SORT list box, held to it by tests/contracts/ListBoxContract.h:
 // case ignored, marks and the hyphens and apostrophes that word sort skips weighing least.
 class FakeListBox : public ListBox {

@@ -26,6 +26,8 @@ class MemoryStore : public SettingsStore {
     // The file's bytes; empty when there is none.
     std::string bytes() const { return bytes_.value_or(""); }
     void remove() { bytes_.reset(); }
+    // Someone else writes the file.
+    void put(std::string_view bytes) { bytes_ = bytes; }
 
     // No file can be created or replaced here (an existing one can still be read).
     bool directoryReadOnly = false;

@@ -127,5 +127,38 @@ TEST_F(ListEditorTest, ClearEmptiesWithoutAskingOrMovingFocus) {
     EXPECT_EQ(txtCaption.focusCount, focusBefore);
 }
 
+std::string times(const std::string& text, int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i) {
+        out += text;
+    }
+    return out;
+}
+
+// The list holds what the settings file will give back: one line, at most 255 UTF-16 units,
+// cut between characters; everything else exactly as typed.
+TEST_F(ListEditorTest, AddTakesTheTextAsTheFileWillHoldIt) {
+    const std::string face = "\xF0\x9F\x98\x80";  // two UTF-16 units
+    const struct {
+        const char* name;
+        std::string typed;
+        std::string listed;
+    } cases[] = {
+        {"breaks and tabs", "\tA\r\nB\nC\rD\t", " A  B C D "},
+        {"stars, quotes, blanks", " ***\"x\" = [y]; ", " ***\"x\" = [y]; "},
+        {"300 letters", std::string(300, 'a'), std::string(255, 'a')},
+        {"pair that fits", std::string(253, 'a') + face + "b", std::string(253, 'a') + face},
+        {"pair that would be split", std::string(254, 'a') + face, std::string(254, 'a')},
+        {"300 Romanian letters", times("\xC8\x99", 300), times("\xC8\x99", 255)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        lstCaption.clear();
+        add(c.typed);
+        EXPECT_EQ(lstCaption.items, Items{c.listed});
+        EXPECT_EQ(txtCaption.value, "");
+    }
+}
+
 }  // namespace
 }  // namespace zorvel

@@ -111,6 +111,7 @@ TEST(ProfileDocumentTest, EachKnownEncodingIsReadAndKept) {
         {"UTF-16LE without mark", utf::toUtf16LeBytes(text), Encoding::Utf16Le,
          "\xFF\xFE" + utf::toUtf16LeBytes(text)},
         {"UTF-8", "\xEF\xBB\xBF" + utf8, Encoding::Utf8, "\xEF\xBB\xBF" + utf8},
+        {"UTF-8 without mark", utf8, Encoding::Utf8NoMark, utf8},
     };
     for (const EncodingCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,6 +164,51 @@ TEST(ProfileDocumentTest, ValuesAreCutTo255UnitsOnACharacterBoundary) {
         document.set("A", "k", c.value);
         EXPECT_EQ(get(parsed(document.bytes(latin1)), "A", "k"), c.read);
     }
+}
+
+struct DetectionCase {
+    const char* name;
+    std::string value;  // the bytes of a caption in a file without a mark
+    Encoding encoding;
+};
+
+// Mark-less bytes are UTF-8 only when every sequence is well-formed and one is multi-byte; the
+// caption's bytes are then written back as they were, next to a key set anew.
+TEST(ProfileDocumentTest, AFileWithoutAMarkIsUtf8OnlyWhenItsBytesAreWellFormed) {
+    const DetectionCase cases[] = {
+        {"two-byte", "Disponibil\xC4\x83", Encoding::Utf8NoMark},
+        {"three-byte", "\xE5\xB9\xBF\xE5\x91\x8A", Encoding::Utf8NoMark},
+        {"four-byte", "\xF0\x9F\x98\x80", Encoding::Utf8NoMark},
+        {"replacement character", "\xEF\xBF\xBD", Encoding::Utf8NoMark},
+        {"pure ASCII", "Reclama", Encoding::Ansi},
+        {"Latin-1", "\xE9t\xE9", Encoding::Ansi},
+        {"lone continuation", "a\x80", Encoding::Ansi},
+        {"cut by the line break", "a\xC4", Encoding::Ansi},
+        {"cut before ASCII", "\xE5\xB9z", Encoding::Ansi},
+        {"overlong two-byte", "\xC0\xAF", Encoding::Ansi},
+        {"overlong three-byte", "\xE0\x80\xAF", Encoding::Ansi},
+        {"encoded surrogate", "\xED\xA0\x80", Encoding::Ansi},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", Encoding::Ansi},
+        {"five-byte lead", "\xF8\x88\x80\x80\x80", Encoding::Ansi},
+    };
+    for (const DetectionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = "[A]\r\nCaption1=" + c.value + "\r\n";
+        ProfileDocument document = parsed(file);
+        EXPECT_EQ(document.encoding(), c.encoding);
+        EXPECT_EQ(get(document, "A", "Caption1"),
+                  c.encoding == Encoding::Ansi ? latin1.toUtf8(c.value) : c.value);
+        document.set("A", "Nr", "1");
+        EXPECT_EQ(document.bytes(latin1), file + "Nr=1\r\n");
+    }
+}
+
+TEST(ProfileDocumentTest, AnAnsiFileThatWouldReadBackAsUtf8BecomesUtf16) {
+    ProfileDocument document = parsed("[A]\r\nk=v\r\n");
+    document.set("A", "k", "\xC3\x84\xC2\x83");  // Ä and U+0083: C4 83 in Latin-1, ă in UTF-8
+    EXPECT_EQ(document.bytes(latin1),
+              "\xFF\xFE" + utf::toUtf16LeBytes(u"[A]\r\nk=\u00C4\u0083\r\n"));
+    EXPECT_EQ(get(parsed(document.bytes(latin1)), "A", "k"), "\xC3\x84\xC2\x83");
 }
 
 }  // namespace

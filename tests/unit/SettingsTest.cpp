@@ -185,15 +185,15 @@ TEST(SettingsTest, MissingCaptionKeysLeaveNoGapAndAreAddedInKeyOrder) {
     EXPECT_EQ(run.lstCaption.items, (Items{"Reclama", "reclama"}));
 }
 
-TEST(SettingsTest, MarkedEmptyAndBlankCaptionsAreSkipped) {
+TEST(SettingsTest, EmptyAndBlankCaptionsAreSkippedAndStarredOnesLoad) {
     fakes::MemoryStore store(
         crlfLines({"[OPTIUNI]", "Nr_ferestre=5", "[FERESTRE_DE_INCHIS]", "Caption1=***Reclama",
                    "Caption2=", "Caption3=   ", "Caption4=Oferta", "Caption5=*** "}));
     Start run(store);
-    EXPECT_EQ(run.lstCaption.items, Items{"Oferta"});
+    EXPECT_EQ(run.lstCaption.items, (Items{"***", "***Reclama", "Oferta"}));
 }
 
-TEST(SettingsTest, ACaptionBeginningWithTheMarkerIsSavedButNotLoadedAgain) {
+TEST(SettingsTest, ACaptionBeginningWithStarsIsSavedAndLoadedAgain) {
     fakes::MemoryStore store;
     {
         Start run(store);
@@ -204,7 +204,7 @@ TEST(SettingsTest, ACaptionBeginningWithTheMarkerIsSavedButNotLoadedAgain) {
     EXPECT_EQ(store.bytes(),
               templateWith("0", "2") + crlfLines({"Caption1=***Reclama", "Caption2=Oferta"}));
     Start next(store);
-    EXPECT_EQ(next.lstCaption.items, Items{"Oferta"});
+    EXPECT_EQ(next.lstCaption.items, (Items{"***Reclama", "Oferta"}));
 }
 
 TEST(SettingsTest, LongCaptionsArriveCutTo255Characters) {
@@ -379,6 +379,67 @@ TEST(SettingsTest, FortyThousandCaptionsComeBackExactly) {
     }
     Start next(store);
     EXPECT_EQ(next.lstCaption.items, captions);
+}
+
+struct ConcurrentCase {
+    const char* name;
+    std::string onDisk;  // what someone else left in the file while Zorvel ran; empty: deleted
+    std::string saved;   // the file after the save
+};
+
+// Zorvel starts with Vechi listed, Nou is added, and in the meantime someone edits the file:
+// the save sets Zorvel's keys where writes of each key would, and leaves every other line.
+TEST(SettingsTest, TheSaveKeepsWhatOthersWroteMeanwhile) {
+    const std::string atStart = templateWith("3", "1") + crlfLines({"Caption1=Vechi"});
+    const std::string ours = crlfLines({"Caption1=Nou", "Caption2=Vechi"});
+    const ConcurrentCase cases[] = {
+        {"another section", atStart + crlfLines({"[Alta]", "cheie=valoare"}),
+         templateWith("3", "2") + ours + crlfLines({"[Alta]", "cheie=valoare"})},
+        {"a comment",
+         crlfLines({"; scris de mana", "[OPTIUNI]", ";;;; schimbat ;;;;", "Interval_de_timp=0",
+                    "Nr_ferestre=0", "[FERESTRE_DE_INCHIS]", "Caption1=Vechi"}),
+         crlfLines({"; scris de mana", "[OPTIUNI]", ";;;; schimbat ;;;;", "Interval_de_timp=3",
+                    "Nr_ferestre=2", "[FERESTRE_DE_INCHIS]"}) +
+             ours},
+        {"Zorvel's own keys",
+         templateWith("20", "9") + crlfLines({"Caption1=De mana", "Caption7=Pastrat"}),
+         templateWith("3", "2") +
+             crlfLines({"Caption1=Nou", "Caption7=Pastrat", "Caption2=Vechi"})},
+        {"deleted", "", templateWith("3", "2") + ours},
+    };
+    for (const ConcurrentCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::MemoryStore store(atStart);
+        Start run(store);
+        run.lstCaption.add("Nou");
+        if (c.onDisk.empty()) {
+            store.remove();
+        } else {
+            store.put(c.onDisk);
+        }
+        EXPECT_TRUE(run.settings.save());
+        EXPECT_EQ(store.bytes(), c.saved);
+    }
+}
+
+TEST(SettingsTest, AFileThatBecameUnreadableIsNotWrittenAndTheSaveFails) {
+    const UnreadableCase cases[] = {
+        {"binary", std::string("[OPTIUNI]\r\nNr_ferestre=1\0\x01\x02", 27), false},
+        {"no section, no key", "doar text\r\n", false},
+        {"cannot be opened", templateWith("3", "0"), true},
+    };
+    for (const UnreadableCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::MemoryStore store(templateWith("3", "0"));
+        Start run(store);
+        ASSERT_TRUE(run.loaded);
+        run.lstCaption.add("Reclama");
+        store.put(c.bytes);
+        store.readFails = c.readFails;
+        EXPECT_FALSE(run.settings.save());
+        EXPECT_EQ(store.replaces, 0);
+        EXPECT_EQ(store.bytes(), c.bytes);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/Caption.h"
 #include "base/Texts.h"
 #include "platform/DesignTime.h"
 #include "platform/win32/Font.h"
@@ -159,7 +160,7 @@ void MainWindow::createControls() {
                                      instance_, nullptr);
         SetWindowSubclass(child, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
-    SendMessageW(control(kTxtCaption), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(control(kTxtCaption), EM_SETLIMITTEXT, caption::kMostUnits, 0);
     SendMessageW(control(kTxtTimp), EM_SETLIMITTEXT, 0, 0);
     SendMessageW(control(kChkOnTop), BM_SETCHECK, BST_CHECKED, 0);
     lstCaption_ = std::make_unique<Win32ListBox>(control(kLstCaption));
