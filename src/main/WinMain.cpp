@@ -1,14 +1,15 @@
 #include <windows.h>
 
 #include "app/frmZorvel.h"
-#include "settings/Settings.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/Win32Autostart.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Instance.h"
 #include "platform/win32/Win32SettingsStore.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowWatch.h"
+#include "settings/Settings.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zorvel::win32::Win32Instance copies;
@@ -23,8 +24,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         zorvel::settingsPath(zorvel::win32::Win32SettingsStore::executableDirectory()));
     zorvel::win32::Win32Clock clock;
     zorvel::win32::Win32WindowWatch watch;
+    zorvel::win32::Win32Autostart autostart(zorvel::win32::Win32SettingsStore::executablePath());
     zorvel::frmZorvel form(window.controls(), zorvel::Services{window, desktop, shell, settings,
-                                                               copies, clock, watch});
+                                                               copies, clock, watch, autostart});
     window.attach(form);
     form.Form_Load();
     window.showFirst();

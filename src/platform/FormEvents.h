@@ -44,6 +44,7 @@ class FormEvents {
     virtual void resettingControl_MouseMove() = 0;
     virtual void mnuOpen_Click() = 0;
     virtual void mnuExit_Click() = 0;
+    virtual void mnuStartWithWindows_Click() = 0;
     virtual void trayIcon_Notify(TrayClick click) = 0;
     virtual void taskbarCreated() = 0;
 };

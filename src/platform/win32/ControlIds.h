@@ -28,6 +28,7 @@ enum ControlId : int {
     kChkOnTop = IDC_CHKONTOP,
     kMnuOpen = IDM_OPEN,
     kMnuExit = IDM_EXIT,
+    kMnuStartWithWindows = IDM_STARTWITHWINDOWS,
 };
 
 // The pictures in the executable's resources, the sweep's timer and the close engine's.

@@ -32,5 +32,6 @@
 // The tray menu's items.
 #define IDM_OPEN 200
 #define IDM_EXIT 201
+#define IDM_STARTWITHWINDOWS 210
 
 #endif
