@@ -24,6 +24,12 @@ void Tray::removeIcon() {
     }
 }
 
+void Tray::restoreIcon() {
+    if (nidTray_.window != 0) {
+        shell_.notifyIcon(TrayCommand::Add, nidTray_);
+    }
+}
+
 void Tray::iconNotify(TrayClick click) {
     if (click == TrayClick::LeftUp) {
         form_.show();
@@ -39,8 +45,8 @@ void Tray::mnuOpen_Click() {
 void Tray::taskbarCreated() {
     // Only a window hidden to the tray needs the icon; one not yet shown at start-up has
     // no filled record to add.
-    if (!form_.visible() && nidTray_.window != 0) {
-        shell_.notifyIcon(TrayCommand::Add, nidTray_);
+    if (!form_.visible()) {
+        restoreIcon();
     }
 }
 

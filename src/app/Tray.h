@@ -15,6 +15,8 @@ class Tray {
     void hideToTray();
     // The ending branch: removes the icon (a never-filled record removes nothing).
     void removeIcon();
+    // Puts back an icon removed by an ending that did not happen.
+    void restoreIcon();
     // The icon's notification: left-button release shows, right-button release pops the menu.
     void iconNotify(TrayClick click);
     void mnuOpen_Click();

@@ -24,10 +24,13 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       picker_(c.chkMarcaj, c.cmdClose, captions_, s.form, pointer_, s.desktop),
       onTop_(c.chkOnTop, c.cmdClose, s.form),
       link_(c.Label2, pointer_, s.shell),
-      focus_(s.form, c.cmdExit) {}
+      focus_(s.form, c.cmdExit),
+      startWithWindows_(s.autostart, s.form) {}
 
 void frmZorvel::Form_Load() {
-    if (s_.instance.anotherIsRunning()) {
+    // Only a guard known to be ours makes this the one copy: a guard that cannot be had may
+    // well be held by a copy with other rights, and two copies overwrite each other's list.
+    if (s_.instance.claimGuard() != GuardClaim::Ours) {
         s_.instance.warnAlreadyRunning();
         s_.instance.restoreRunningCopy();
         s_.instance.endNow();
@@ -35,7 +38,7 @@ void frmZorvel::Form_Load() {
     }
     s_.form.setTopmost(true);
     if (!settings_.load()) {
-        warnAbout(texts::kSettingsUnreadable);
+        s_.form.warn(aboutSettingsFile(texts::kSettingsUnreadable), texts::kAttention);
     }
     followInterval();
 }
@@ -60,14 +63,26 @@ void frmZorvel::tmrRecheck_Timer() {
 bool frmZorvel::Form_Unload() {
     if (blnExitRequested_) {
         log_.flush();
-        tray_.removeIcon();
-        if (!settings_.save()) {
-            warnAbout(texts::kSettingsNotSaved);
-        }
-        return false;
+        return endOrStay();
     }
     tray_.hideToTray();
     return true;
+}
+
+bool frmZorvel::endOrStay() {
+    // The icon goes first: an Exit chosen from it again while the question is open would
+    // unload the window under the question.
+    tray_.removeIcon();
+    while (!settings_.save()) {
+        if (!s_.form.askRetry(aboutSettingsFile(texts::kSettingsNotSaved), texts::kAttention)) {
+            // The list lives only in the window: ending now would lose every edit.
+            blnExitRequested_ = false;
+            tray_.restoreIcon();
+            s_.form.show();
+            return true;
+        }
+    }
+    return false;
 }
 
 void frmZorvel::Form_MouseMove(float, float) {
@@ -93,11 +108,15 @@ void frmZorvel::mnuLog_Click() {
 
 void frmZorvel::trayIcon_Notify(TrayClick click) {
     link_.hoverReset();
+    if (click == TrayClick::RightUp) {
+        // The login entry may have been changed by someone else meanwhile.
+        startWithWindows_.showState();
+    }
     tray_.iconNotify(click);
 }
 
-void frmZorvel::warnAbout(const char* text) {
-    s_.form.warn(std::string(text) + '\n' + s_.settings.path(), texts::kAttention);
+std::string frmZorvel::aboutSettingsFile(const char* text) const {
+    return std::string(text) + '\n' + s_.settings.path();
 }
 
 void frmZorvel::requestExit() {

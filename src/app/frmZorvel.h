@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StartWithWindows.h"
 #include "app/Tray.h"
 #include "captions/ListEditor.h"
 #include "captions/WindowPicker.h"
@@ -13,6 +14,7 @@
 #include "dressing/LinkLabel.h"
 #include "dressing/OnTopToggle.h"
 #include "dressing/PointerKeeper.h"
+#include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
@@ -38,6 +40,7 @@ struct Services {
     Clock& clock;
     WindowWatch& watch;
     LogFile& log;
+    Autostart& autostart;
 };
 
 // The main window's behaviour: routes each event to the unit that owns it.
@@ -75,6 +78,7 @@ class frmZorvel : public FormEvents {
     void mnuOpen_Click() override { tray_.mnuOpen_Click(); }
     void mnuLog_Click() override;
     void mnuExit_Click() override { requestExit(); }
+    void mnuStartWithWindows_Click() override { startWithWindows_.mnuStartWithWindows_Click(); }
     void trayIcon_Notify(TrayClick click) override;
     void taskbarCreated() override { tray_.taskbarCreated(); }
 
@@ -83,8 +87,11 @@ class frmZorvel : public FormEvents {
 
   private:
     void requestExit();
-    // Tells the user about the settings file, naming it.
-    void warnAbout(const char* text);
+    // The ending branch of an unload: false once the settings are saved, true when the user
+    // chose to stay after a failed save.
+    bool endOrStay();
+    // A message about the settings file, naming it.
+    std::string aboutSettingsFile(const char* text) const;
 
     // Automatic closing, the instant one included, runs while the interval is not 0.
     void followInterval();
@@ -108,6 +115,7 @@ class frmZorvel : public FormEvents {
     OnTopToggle onTop_;
     LinkLabel link_;
     FocusKeeper focus_;
+    StartWithWindows startWithWindows_;
     bool blnExitRequested_ = false;
 };
 

@@ -3,7 +3,7 @@
 // Every text the user sees, in one place.
 namespace zorvel::texts {
 
-// One constant is both the window's title and what a second copy looks for.
+// The window's title; a second copy finds the first by its window class, not by this.
 inline constexpr const char* kMainCaption = "Zorvel v1.0 - realizat de echipa Zorvel";
 inline constexpr const char* kTrayTip = "Zorvel - realizat de echipa Zorvel";
 inline constexpr const char* kHomePage = "http://zorvel.example.com/";
@@ -18,6 +18,9 @@ inline constexpr const char* kSettingsUnreadable =
     "Fisierul de setari nu a putut fi citit. Programul porneste cu lista goala si nu va "
     "modifica fisierul:";
 inline constexpr const char* kSettingsNotSaved = "Setarile nu au putut fi salvate in fisierul";
+inline constexpr const char* kAutostartNotSet = "Pornirea odata cu Windows nu a putut fi setata.";
+inline constexpr const char* kAutostartNotRemoved =
+    "Pornirea odata cu Windows nu a putut fi oprita.";
 
 inline constexpr const char* kLabel1 = "&Caption-ul ferestrei cu reclame:";
 inline constexpr const char* kAdauga = "&Adauga";
@@ -45,6 +48,7 @@ inline constexpr const char* kTipOnTop = "Fereastra always-on-top";
 inline constexpr const char* kMenuPopup = "MenuPopup";
 inline constexpr const char* kMenuOpen = "&Open";
 inline constexpr const char* kMenuLog = "&Log";
+inline constexpr const char* kMenuStartWithWindows = "&Start with Windows";
 inline constexpr const char* kMenuExit = "&Exit";
 
 }  // namespace zorvel::texts

@@ -3,6 +3,7 @@
 #include "app/frmZorvel.h"
 #include "closer/CloseLog.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/Win32Autostart.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Instance.h"
@@ -26,8 +27,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     zorvel::win32::Win32LogFile log(zorvel::logPath(directory));
     zorvel::win32::Win32Clock clock;
     zorvel::win32::Win32WindowWatch watch;
-    zorvel::frmZorvel form(window.controls(), zorvel::Services{window, desktop, shell, settings,
-                                                               copies, clock, watch, log});
+    zorvel::win32::Win32Autostart autostart(zorvel::win32::Win32SettingsStore::executablePath());
+    zorvel::frmZorvel form(
+        window.controls(),
+        zorvel::Services{window, desktop, shell, settings, copies, clock, watch, log, autostart});
     window.attach(form);
     form.Form_Load();
     window.showFirst();

@@ -9,6 +9,9 @@ namespace zorvel {
 
 enum class Answer { Yes, No };
 
+// Menu items whose check mark the program sets.
+enum class CheckedMenuItem { StartWithWindows };
+
 // The main window itself, as its handlers see it.
 class Form {
   public:
@@ -36,9 +39,12 @@ class Form {
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
+    // A warning offering Retry and Cancel; true when the user chose Retry.
+    virtual bool askRetry(const std::string& text, const std::string& title) = 0;
     // A plain warning with an OK button.
     virtual void warn(const std::string& text, const std::string& title) = 0;
     virtual void popupMenuAtPointer() = 0;
+    virtual void checkMenuItem(CheckedMenuItem item, bool checked) = 0;
     // Asks the window to unload; Form_Unload decides whether it ends or only hides.
     virtual void unload() = 0;
 };

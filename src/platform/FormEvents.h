@@ -46,6 +46,7 @@ class FormEvents {
     virtual void mnuOpen_Click() = 0;
     virtual void mnuLog_Click() = 0;
     virtual void mnuExit_Click() = 0;
+    virtual void mnuStartWithWindows_Click() = 0;
     virtual void trayIcon_Notify(TrayClick click) = 0;
     virtual void taskbarCreated() = 0;
 };

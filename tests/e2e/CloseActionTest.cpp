@@ -90,6 +90,7 @@ TEST_F(CloseActionTest, AHiddenWindowOfTheSameTitleDoesNotShieldTheVisibleOne) {
 TEST_F(CloseActionTest, AccessKeyClosesLikeTheButton) {
     Process targets = openTargets({L"top:Reclama"});
     HWND ad = targets.waitForWindow("Reclama");
+    ASSERT_NE(ad, nullptr);
     zorvel.add("Reclama");
     zorvel.select(0);
     ASSERT_TRUE(zorvel.activate());

@@ -42,16 +42,18 @@ bool holdsTemporaryFiles(const std::wstring& directory) {
     return true;
 }
 
-HWND answerBox(Zorvel& zorvel, const char* text) {
+HWND answerBox(Zorvel& zorvel, const char* text, int button = IDOK) {
     HWND box = zorvel.waitForMessageBox();
     if (box != nullptr) {
         EXPECT_TRUE(showsText(box, text + std::string("\n") + narrow(zorvel.settingsFile())));
-        SendNotifyMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        EXPECT_NE(GetDlgItem(box, button), nullptr);
+        SendNotifyMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
     }
     return box;
 }
 
-// Zorvel started where its save must fail: the exit says so, and the file stays as it was.
+// Zorvel started where its save must fail: the exit says so, Cancel keeps Zorvel and its
+// list, and the file stays as it was.
 void expectAToldHarmlessFailure(const std::wstring& home) {
     Zorvel zorvel(home);
     const std::string before = readFile(zorvel.settingsFile());
@@ -59,10 +61,34 @@ void expectAToldHarmlessFailure(const std::wstring& home) {
     ASSERT_TRUE(zorvel.waitForList({"Vechi"}));
     zorvel.add("Nou");
     zorvel.click(kCmdExit);
-    ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved), nullptr);
-    EXPECT_TRUE(zorvel.process().waitForExit());
+    ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved, IDCANCEL), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));
+    EXPECT_TRUE(zorvel.process().running());
+    EXPECT_TRUE(zorvel.waitForList({"Nou", "Vechi"}));
     EXPECT_EQ(readFile(zorvel.settingsFile()), before);
     EXPECT_FALSE(holdsTemporaryFiles(home));
+}
+
+TEST(PersistenceTest, AFileHeldOpenIsAskedAboutAndSavedAtTheNextExit) {
+    Zorvel zorvel;
+    ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
+    zorvel.add("Pastrat");
+    // As a sync client or a scanner holds it: readable, but not to be replaced.
+    HANDLE held =
+        CreateFileW(zorvel.settingsFile().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    zorvel.click(kCmdExit);
+    HWND box = answerBox(zorvel, texts::kSettingsNotSaved, IDRETRY);
+    ASSERT_NE(box, nullptr);
+    // Retry with the file still held asks again; Cancel keeps Zorvel running.
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
+    ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved, IDCANCEL), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));
+    EXPECT_TRUE(zorvel.process().running());
+    CloseHandle(held);
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_TRUE(hasLine(settingsLines(zorvel.settingsFile()), "Caption1=Pastrat"));
 }
 
 TEST(PersistenceTest, ASaveOverAnImmutableFileLeavesItAndSaysSo) {

@@ -1,7 +1,9 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
 #include <shellapi.h>
+#include <optional>
 
 #include <atomic>
 
@@ -320,6 +322,39 @@ TEST_F(ResidenceTest, TheTrayMenuLogOpensTheRecordMadeFirstInTheUsersEditor) {
     EXPECT_NE(GetFileAttributesW(record.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(bytes.empty() || bytes == "\xEF\xBB\xBF");
     EXPECT_FALSE(zorvel.visible());
+}
+
+// The login entry's command; empty when there is none.
+std::wstring runEntry() {
+    wchar_t value[2048]{};
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     L"Zorvel", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    return value;
+}
+
+TEST_F(ResidenceTest, StartWithWindowsWritesThisProgramAndTakesItBack) {
+    // Another copy's entry, put back after the test: it does not count as this one's.
+    const std::wstring elsewhere = L"\"C:\\Elsewhere\\Zorvel.exe\"";
+    const RegistryValue kept(
+        HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Zorvel", REG_SZ,
+        elsewhere.c_str(), static_cast<DWORD>((elsewhere.size() + 1) * sizeof(wchar_t)));
+    wchar_t exe[MAX_PATH]{};
+    GetLongPathNameW(zorvel.dir().file(L"Zorvel.exe").c_str(), exe, MAX_PATH);
+    const std::wstring quoted = L"\"" + std::wstring(exe) + L"\"";
+    auto entryIs = [](const std::wstring& expected) {
+        return waitUntil([&] {
+            const std::wstring now = runEntry();
+            return CompareStringOrdinal(now.c_str(), -1, expected.c_str(), -1, TRUE) == CSTR_EQUAL;
+        });
+    };
+    PostMessageW(zorvel.window(), WM_COMMAND, kMnuStartWithWindows, 0);
+    EXPECT_TRUE(entryIs(quoted));
+    PostMessageW(zorvel.window(), WM_COMMAND, kMnuStartWithWindows, 0);
+    EXPECT_TRUE(entryIs(L""));
+    EXPECT_TRUE(zorvel.process().running());
 }
 
 }  // namespace

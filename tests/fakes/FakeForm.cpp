@@ -29,6 +29,19 @@ Answer FakeForm::askYesNo(const std::string& text, const std::string& title) {
     return answer;
 }
 
+bool FakeForm::askRetry(const std::string& text, const std::string& title) {
+    retryQuestions.push_back(title + ": " + text);
+    if (whileAsking) {
+        whileAsking();
+    }
+    if (retries.empty()) {
+        return false;
+    }
+    const bool retry = retries.front();
+    retries.pop_front();
+    return retry;
+}
+
 void FakeForm::unload() {
     events.push_back("unload");
     if (onUnload) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,7 +31,9 @@ class FakeForm : public Form {
     void warn(const std::string& text, const std::string& title) override {
         warnings.push_back(title + ": " + text);
     }
+    bool askRetry(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override { ++menuPopups; }
+    void checkMenuItem(CheckedMenuItem item, bool checked) override { menuChecks[item] = checked; }
     void unload() override;
 
     WindowId id = 0x100;
@@ -51,6 +55,10 @@ class FakeForm : public Form {
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
+    // Answers to Retry/Cancel questions in order, true for Retry; Cancel once they run out.
+    std::deque<bool> retries;
+    std::vector<std::string> retryQuestions;
+    std::map<CheckedMenuItem, bool> menuChecks;
     std::function<void()> onUnload;
 };
 

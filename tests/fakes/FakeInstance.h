@@ -9,12 +9,12 @@ namespace zorvel::fakes {
 
 class FakeInstance : public Instance {
   public:
-    bool anotherIsRunning() override { return another; }
+    GuardClaim claimGuard() override { return claim; }
     void warnAlreadyRunning() override { calls.push_back("warn"); }
     void restoreRunningCopy() override { calls.push_back("restore"); }
     void endNow() override { calls.push_back("end"); }
 
-    bool another = false;
+    GuardClaim claim = GuardClaim::Ours;
     std::vector<std::string> calls;
 };
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "fakes/FakeAutostart.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeForm.h"
@@ -53,20 +54,27 @@ class FormTest : public ::testing::Test {
     fakes::FakeClock clock;
     fakes::FakeWindowWatch watch;
     fakes::FakeLogFile log;
+    fakes::FakeAutostart autostart;
     frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
                                 cmdExit, label2, tmrVerifica, tmrRecheck, tmrLog},
-                   Services{window, desktop, shell, store, instance, clock, watch, log}};
+                   Services{window, desktop, shell, store, instance, clock, watch, log, autostart}};
     bool ended = false;
 };
 
-TEST_F(FormTest, ASecondCopyWarnsRestoresAndEndsWithoutTouchingAnything) {
-    instance.another = true;
+class FormGuardTest : public FormTest, public ::testing::WithParamInterface<GuardClaim> {};
+
+TEST_P(FormGuardTest, AGuardNotKnownToBeOursWarnsRestoresAndEndsWithoutTouchingAnything) {
+    instance.claim = GetParam();
     form.Form_Load();
     EXPECT_EQ(instance.calls, (std::vector<std::string>{"warn", "restore", "end"}));
     EXPECT_FALSE(store.exists());
     EXPECT_TRUE(window.topmostCalls.empty());
     EXPECT_TRUE(shell.calls.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(HeldDeniedOrFailed, FormGuardTest,
+                         ::testing::Values(GuardClaim::HeldByAnother, GuardClaim::Denied,
+                                           GuardClaim::Failed));
 
 TEST_F(FormTest, TheFirstCopyGoesTopmostThenLoadsTheSettings) {
     form.Form_Load();
@@ -139,18 +147,56 @@ TEST_F(FormTest, AFileThatCannotBeReadIsToldOnceAtStartAndLeftAloneAtExit) {
     EXPECT_EQ(window.warnings.size(), 1u);
 }
 
-TEST_F(FormTest, AFailedSaveIsToldAtExitButNeverAtTheSessionsEnd) {
+TEST_F(FormTest, AFailedSaveIsAskedAboutAtExitButNeverAtTheSessionsEnd) {
     form.Form_Load();
     const std::string before = store.bytes();
     store.directoryReadOnly = true;
     form.Form_SessionEnding();
-    EXPECT_TRUE(window.warnings.empty());
+    EXPECT_TRUE(window.retryQuestions.empty());
     form.mnuExit_Click();
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(window.warnings,
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(window.retryQuestions,
               std::vector<std::string>{"Atentie: Setarile nu au putut fi salvate in "
                                        "fisierul\nC:\\Zorvel\\Zorvel.ini"});
+    EXPECT_TRUE(window.warnings.empty());
     EXPECT_EQ(store.bytes(), before);
+}
+
+TEST_F(FormTest, CancelAfterAFailedSaveKeepsTheProgramItsListAndItsIcon) {
+    form.Form_Load();
+    txtCaption.value = "Reclama";
+    form.cmdAdauga_Click();
+    window.unload();  // to the tray
+    store.directoryReadOnly = true;
+    form.mnuExit_Click();
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(window.shown);
+    EXPECT_EQ(lstCaption.items, std::vector<std::string>{"Reclama"});
+    EXPECT_EQ(shell.icons.size(), 1u);
+    // The exit is forgotten: the close box hides again.
+    window.unload();
+    EXPECT_FALSE(ended);
+    EXPECT_FALSE(window.shown);
+    store.directoryReadOnly = false;
+    form.mnuExit_Click();
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(shell.icons.empty());
+    EXPECT_TRUE(hasLine("Caption1=Reclama"));
+    EXPECT_EQ(window.retryQuestions.size(), 1u);
+}
+
+TEST_F(FormTest, RetrySavesAgainAndAsksAgainWhileTheSaveFails) {
+    form.Form_Load();
+    txtCaption.value = "Reclama";
+    form.cmdAdauga_Click();
+    store.directoryReadOnly = true;
+    window.retries = {true, true, true};
+    // The user frees the file while the third question is open.
+    window.whileAsking = [&] { store.directoryReadOnly = window.retryQuestions.size() < 3; };
+    form.mnuExit_Click();
+    EXPECT_EQ(window.retryQuestions.size(), 3u);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(hasLine("Caption1=Reclama"));
 }
 
 TEST_F(FormTest, MovementsOverTheSurfaceResetTheLinkButNeverActAsTrayClicks) {
@@ -164,6 +210,24 @@ TEST_F(FormTest, MovementsOverTheSurfaceResetTheLinkButNeverActAsTrayClicks) {
     EXPECT_EQ(window.menuPopups, 0);
     EXPECT_EQ(label2.points, 10);
     EXPECT_FALSE(label2.isBold);
+}
+
+TEST_F(FormTest, TheTrayMenuShowsWhetherThisProgramStartsWithWindows) {
+    form.Form_Load();
+    const struct {
+        std::optional<std::string> entry;
+        bool ticked;
+    } cases[] = {
+        {std::nullopt, false},
+        {'"' + autostart.program + '"', true},
+        {"\"C:\\Altundeva\\Zorvel.exe\"", false},
+    };
+    for (const auto& c : cases) {
+        autostart.value = c.entry;  // changed outside, since the last time the menu opened
+        form.trayIcon_Notify(TrayClick::RightUp);
+        EXPECT_EQ(window.menuChecks[CheckedMenuItem::StartWithWindows], c.ticked);
+    }
+    EXPECT_EQ(window.menuPopups, 3);
 }
 
 TEST_F(FormTest, APickDisarmsThroughTheCheckBoxHandler) {

@@ -29,6 +29,7 @@ enum ControlId : int {
     kMnuOpen = IDM_OPEN,
     kMnuExit = IDM_EXIT,
     kMnuLog = IDM_LOG,
+    kMnuStartWithWindows = IDM_STARTWITHWINDOWS,
 };
 
 // The pictures in the executable's resources, the sweep's timer, the close engine's and the

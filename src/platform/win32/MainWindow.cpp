@@ -101,6 +101,12 @@ Answer MainWindow::askYesNo(const std::string& text, const std::string& title) {
     return answer == IDYES ? Answer::Yes : Answer::No;
 }
 
+bool MainWindow::askRetry(const std::string& text, const std::string& title) {
+    const int answer = MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(),
+                                   MB_RETRYCANCEL | MB_ICONEXCLAMATION);
+    return answer == IDRETRY;
+}
+
 void MainWindow::warn(const std::string& text, const std::string& title) {
     MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
@@ -112,6 +118,16 @@ void MainWindow::popupMenuAtPointer() {
     SetForegroundWindow(window_);
     TrackPopupMenu(GetSubMenu(menu_, 0), 0, at.x, at.y, 0, window_, nullptr);
     PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+void MainWindow::checkMenuItem(CheckedMenuItem item, bool checked) {
+    UINT id = 0;
+    switch (item) {
+        case CheckedMenuItem::StartWithWindows:
+            id = kMnuStartWithWindows;
+            break;
+    }
+    CheckMenuItem(menu_, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void MainWindow::applyPictures() {

@@ -50,8 +50,10 @@ class MainWindow : public Form {
     void focusControl(WindowId control) override { SetFocus(reinterpret_cast<HWND>(control)); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
+    bool askRetry(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
+    void checkMenuItem(CheckedMenuItem item, bool checked) override;
     void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
   private:

@@ -30,7 +30,10 @@ struct ControlLayout {
     const char* tooltip;
 };
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+// The buttons above the link overlap its top pixel row: clipped, the one on top always owns
+// that row, whichever repaints last (a button's hot look fading after the link lit up
+// painted over the link's top row).
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr DWORD kEdit = kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
 constexpr DWORD kPush = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kToggle = kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE;
@@ -141,6 +144,8 @@ bool MainWindow::create() {
     HMENU popup = CreatePopupMenu();
     AppendMenuW(popup, MF_STRING, kMnuOpen, widen(texts::kMenuOpen).c_str());
     AppendMenuW(popup, MF_STRING, kMnuLog, widen(texts::kMenuLog).c_str());
+    AppendMenuW(popup, MF_STRING, kMnuStartWithWindows,
+                widen(texts::kMenuStartWithWindows).c_str());
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(popup, MF_STRING, kMnuExit, widen(texts::kMenuExit).c_str());
     AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),

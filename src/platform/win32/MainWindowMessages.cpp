@@ -160,6 +160,9 @@ void MainWindow::onCommand(int id, int code) {
         case kMnuExit:
             events_->mnuExit_Click();
             break;
+        case kMnuStartWithWindows:
+            events_->mnuStartWithWindows_Click();
+            break;
         case kLstCaption:
             if (code == LBN_DBLCLK) {
                 events_->lstCaption_DblClick();

@@ -6,9 +6,20 @@
 
 namespace zorvel::win32 {
 
-Win32Instance::Win32Instance()
-    : mutex_(CreateMutexW(nullptr, FALSE, kInstanceName)),
-      another_(GetLastError() == ERROR_ALREADY_EXISTS) {}
+namespace {
+
+GuardClaim claimOf(HANDLE mutex, DWORD error) {
+    if (mutex == nullptr) {
+        return error == ERROR_ACCESS_DENIED ? GuardClaim::Denied : GuardClaim::Failed;
+    }
+    return error == ERROR_ALREADY_EXISTS ? GuardClaim::HeldByAnother : GuardClaim::Ours;
+}
+
+}  // namespace
+
+Win32Instance::Win32Instance() : mutex_(CreateMutexW(nullptr, FALSE, kInstanceName)) {
+    claim_ = claimOf(mutex_, GetLastError());
+}
 
 Win32Instance::~Win32Instance() {
     if (mutex_ != nullptr) {

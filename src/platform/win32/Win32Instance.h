@@ -16,14 +16,14 @@ class Win32Instance : public Instance {
     Win32Instance(const Win32Instance&) = delete;
     Win32Instance& operator=(const Win32Instance&) = delete;
 
-    bool anotherIsRunning() override { return another_; }
+    GuardClaim claimGuard() override { return claim_; }
     void warnAlreadyRunning() override;
     void restoreRunningCopy() override;
     void endNow() override { ExitProcess(0); }
 
   private:
     HANDLE mutex_;
-    bool another_;
+    GuardClaim claim_ = GuardClaim::Failed;
 };
 
 }  // namespace zorvel::win32

@@ -71,6 +71,10 @@ std::string Win32SettingsStore::executableDirectory() {
     return narrow(module.substr(0, module.find_last_of(L'\\')));
 }
 
+std::string Win32SettingsStore::executablePath() {
+    return narrow(modulePath());
+}
+
 SettingsStore::Contents Win32SettingsStore::read() const {
     HANDLE file = CreateFileW(filePath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -12,6 +12,8 @@ class Win32SettingsStore : public SettingsStore {
     explicit Win32SettingsStore(const std::string& path);
     // The directory of the running executable, without a separator at its end.
     static std::string executableDirectory();
+    // The running executable's full path; empty when it cannot be had.
+    static std::string executablePath();
 
     Contents read() const override;
     bool createNew(const std::string& content) override;

@@ -33,5 +33,6 @@
 #define IDM_OPEN 200
 #define IDM_EXIT 201
 #define IDM_LOG 202
+#define IDM_STARTWITHWINDOWS 210
 
 #endif
