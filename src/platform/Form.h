@@ -7,7 +7,7 @@
 
 namespace zorvel {
 
-enum class Answer { Yes, No };
+enum class Answer { Yes, No, Cancel };
 
 // The main window itself, as its handlers see it.
 class Form {
@@ -36,6 +36,8 @@ class Form {
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
+    // A question with Yes, No and Cancel; closing the box counts as Cancel.
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& title) = 0;
     // A plain warning with an OK button.
     virtual void warn(const std::string& text, const std::string& title) = 0;
     virtual void popupMenuAtPointer() = 0;

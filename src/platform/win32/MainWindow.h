@@ -50,6 +50,7 @@ class MainWindow : public Form {
     void focusControl(WindowId control) override { SetFocus(reinterpret_cast<HWND>(control)); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
     void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
@@ -79,6 +80,7 @@ class MainWindow : public Form {
     HMENU menu_ = nullptr;
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
+    HFONT italicFont_ = nullptr;
     HICON stopIcon_ = nullptr;
     HCURSOR customPointer_ = nullptr;
     UINT taskbarCreated_ = 0;
