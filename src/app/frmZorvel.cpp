@@ -13,7 +13,7 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       captions_(c.lstCaption, s.desktop),
       engine_(s.desktop, s.clock, c.tmrRecheck),
       watcher_(captions_, s.desktop, engine_, s.clock, c.tmrRecheck, s.watch),
-      editor_(captions_, c.txtCaption, s.form),
+      editor_(captions_, c.txtCaption, s.form, s.desktop),
       closer_(captions_, s.desktop, engine_),
       sweep_(captions_, closer_, s.desktop),
       intervalBox_(c.txtTimp, c.tmrVerifica),

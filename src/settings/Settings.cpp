@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Interval.h"
+#include "base/Wildcard.h"
 #include "settings/SettingsTemplate.h"
 
 namespace zorvel {
@@ -20,6 +21,11 @@ constexpr char kIntervalKey[] = "Interval_de_timp";
 constexpr char kCountKey[] = "Nr_ferestre";
 constexpr char kCaptions[] = "FERESTRE_DE_INCHIS";
 constexpr char kCaptionKey[] = "Caption";
+// Patterns have keys and a section of their own: a reader of the caption keys alone sees
+// the exact captions only, as before patterns existed.
+constexpr char kPatternCountKey[] = "Nr_modele";
+constexpr char kPatterns[] = "MODELE_DE_INCHIS";
+constexpr char kPatternKey[] = "Model";
 // Every read passes this as its default, so a value beginning with it counts as missing.
 constexpr char kMissing[] = "***";
 
@@ -27,20 +33,17 @@ bool isMissing(const std::string& value) {
     return value.starts_with(kMissing);
 }
 
-std::string captionKey(int number) {
-    return kCaptionKey + std::to_string(number);
-}
-
-// n of a key read as "Caption" followed by n; a key spelt otherwise (a leading zero, a sign)
+// n of a key read as `name` followed by n; a key spelt otherwise (a leading zero, a sign)
 // is another key, as in a look-up by name.
-std::optional<std::uint64_t> captionNumber(std::string_view key) {
-    constexpr std::size_t kPrefix = std::string_view(kCaptionKey).size();
+std::optional<std::uint64_t> keyNumber(std::string_view key, std::string_view name) {
+    const std::size_t kPrefix = name.size();
     constexpr std::size_t kMostDigits = 18;
     if (key.size() <= kPrefix || key.size() > kPrefix + kMostDigits || key[kPrefix] == '0') {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < kPrefix; ++i) {
-        if (std::tolower(static_cast<unsigned char>(key[i])) != std::tolower(kCaptionKey[i])) {
+        if (std::tolower(static_cast<unsigned char>(key[i])) !=
+            std::tolower(static_cast<unsigned char>(name[i]))) {
             return std::nullopt;
         }
     }
@@ -88,6 +91,7 @@ bool Settings::load() {
     }
     loadInterval();
     loadCaptions();
+    loadPatterns();
     return true;
 }
 
@@ -95,11 +99,11 @@ bool Settings::save() {
     if (!document_) {
         return true;  // not a file of ours: it stays as it is
     }
-    const int count = lstCaption_.count();
     document_->set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
-    document_->set(kOptions, kCountKey, std::to_string(count));
-    for (int i = 0; i < count; ++i) {
-        document_->set(kCaptions, captionKey(i + 1), oneLine(lstCaption_.item(i)));
+    saveEntries(EntryKind::Caption, kCountKey, kCaptions, kCaptionKey);
+    // A file that never held a pattern gets no pattern keys.
+    if (hasPatterns() || document_->value(kOptions, kPatternCountKey)) {
+        saveEntries(EntryKind::Pattern, kPatternCountKey, kPatterns, kPatternKey);
     }
     return store_.replace(document_->bytes(store_));
 }
@@ -122,31 +126,67 @@ void Settings::loadInterval() {
     txtTimp_.setText(value);
 }
 
-double Settings::captionCount() const {
-    const std::string value = read(kOptions, kCountKey);
+void Settings::saveEntries(EntryKind kind, const char* countKey, const char* section,
+                           const char* key) {
+    int number = 0;
+    for (int i = 0; i < lstCaption_.count(); ++i) {
+        if (lstCaption_.kind(i) == kind) {
+            ++number;
+            document_->set(section, key + std::to_string(number), oneLine(lstCaption_.item(i)));
+        }
+    }
+    document_->set(kOptions, countKey, std::to_string(number));
+}
+
+bool Settings::hasPatterns() const {
+    for (int i = 0; i < lstCaption_.count(); ++i) {
+        if (lstCaption_.kind(i) == EntryKind::Pattern) {
+            return true;
+        }
+    }
+    return false;
+}
+
+double Settings::count(const char* countKey) const {
+    const std::string value = read(kOptions, countKey);
     // Ties to the even neighbour, as the default rounding does.
     return isMissing(value) ? 0 : std::nearbyint(interval::leadingNumber(value));
 }
 
-// Only the caption keys the file holds are looked at, in the order of their numbers: a
-// count far above them costs nothing.
-void Settings::loadCaptions() {
-    const double count = captionCount();
-    std::vector<std::pair<std::uint64_t, std::string>> numbered;
-    for (ProfileDocument::Entry& entry : document_->entries(kCaptions)) {
-        const std::optional<std::uint64_t> number = captionNumber(entry.key);
-        if (number && static_cast<double>(*number) <= count && !isMissing(entry.value) &&
-            !entry.value.empty()) {
-            numbered.emplace_back(*number, std::move(entry.value));
+// Only the keys the file holds are looked at, in the order of their numbers: a count far
+// above them costs nothing.
+std::vector<std::string> Settings::numbered(const char* countKey, const char* section,
+                                            const char* key) const {
+    const double most = count(countKey);
+    std::vector<std::pair<std::uint64_t, std::string>> found;
+    for (ProfileDocument::Entry& entry : document_->entries(section)) {
+        const std::optional<std::uint64_t> number = keyNumber(entry.key, key);
+        if (number && static_cast<double>(*number) <= most && !entry.value.empty()) {
+            found.emplace_back(*number, std::move(entry.value));
         }
     }
-    std::sort(numbered.begin(), numbered.end());
-    std::vector<std::string> captions;
-    captions.reserve(numbered.size());
-    for (auto& [number, caption] : numbered) {
-        captions.push_back(std::move(caption));
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> values;
+    values.reserve(found.size());
+    for (auto& [number, value] : found) {
+        values.push_back(std::move(value));
     }
+    return values;
+}
+
+void Settings::loadCaptions() {
+    std::vector<std::string> captions = numbered(kCountKey, kCaptions, kCaptionKey);
+    std::erase_if(captions, isMissing);
     lstCaption_.addAll(captions);
+}
+
+// A pattern narrower than the window allows is not loaded: shown, it would only look like
+// an entry, and matching it would close nearly any window. An exact reading of it would be
+// an entry the user never made.
+void Settings::loadPatterns() {
+    std::vector<std::string> patterns = numbered(kPatternCountKey, kPatterns, kPatternKey);
+    std::erase_if(patterns, [](const std::string& p) { return !wildcard::broadEnough(p); });
+    lstCaption_.addAll(patterns, EntryKind::Pattern);
 }
 
 }  // namespace zorvel

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
@@ -13,7 +14,8 @@ namespace zorvel {
 // separator between them (a drive's root already ends with one).
 std::string settingsPath(const std::string& executableDirectory);
 
-// The check interval and the caption list in Zorvel.ini: read once at start, written at exit.
+// The check interval and the caption list, patterns included, in Zorvel.ini: read once at
+// start, written at exit.
 class Settings {
   public:
     Settings(SettingsStore& store, ListBox& lstCaption, TextBox& txtTimp, Timer& tmrVerifica)
@@ -31,8 +33,14 @@ class Settings {
   private:
     std::string read(const char* section, const std::string& key) const;
     void loadInterval();
-    double captionCount() const;
+    double count(const char* countKey) const;
+    std::vector<std::string> numbered(const char* countKey, const char* section,
+                                      const char* key) const;
     void loadCaptions();
+    void loadPatterns();
+    bool hasPatterns() const;
+    // The entries of one kind as the section's numbered keys, and their count.
+    void saveEntries(EntryKind kind, const char* countKey, const char* section, const char* key);
 
     SettingsStore& store_;
     ListBox& lstCaption_;
