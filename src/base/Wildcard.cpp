@@ -1,16 +1,12 @@
 #include "base/Wildcard.h"
 
 #include <cstddef>
-#include <vector>
 
 namespace zorvel::wildcard {
 
-namespace {
-
-// The code points of UTF-8 text; a byte that starts no valid sequence stands for itself,
-// so malformed text still compares byte for byte.
-std::vector<char32_t> codePoints(std::string_view text) {
-    std::vector<char32_t> points;
+// Malformed text still compares byte for byte.
+std::u32string codePoints(std::string_view text) {
+    std::u32string points;
     points.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -34,8 +30,6 @@ std::vector<char32_t> codePoints(std::string_view text) {
     return points;
 }
 
-}  // namespace
-
 bool hasWildcards(std::string_view text) {
     return text.find_first_of("*?") != std::string_view::npos;
 }
@@ -48,15 +42,13 @@ int literalCount(std::string_view pattern) {
     return count;
 }
 
-bool matches(std::string_view pattern, std::string_view text) {
-    const std::vector<char32_t> p = codePoints(pattern);
-    const std::vector<char32_t> t = codePoints(text);
+bool matches(std::u32string_view p, std::u32string_view t) {
     std::size_t pi = 0;
     std::size_t ti = 0;
     // The last `*` seen and where its run of text ends so far: on a mismatch the run grows by
     // one and matching resumes after the star. Earlier stars never need another try, since a
     // later star can absorb whatever they would.
-    std::size_t star = std::string_view::npos;
+    std::size_t star = std::u32string_view::npos;
     std::size_t starText = 0;
     while (ti < t.size()) {
         if (pi < p.size() && p[pi] == U'*') {
@@ -65,7 +57,7 @@ bool matches(std::string_view pattern, std::string_view text) {
         } else if (pi < p.size() && (p[pi] == U'?' || p[pi] == t[ti])) {
             ++pi;
             ++ti;
-        } else if (star != std::string_view::npos) {
+        } else if (star != std::u32string_view::npos) {
             pi = star + 1;
             ti = ++starText;
         } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Title patterns: `*` stands for any run of characters, none included, `?` for exactly one;
@@ -17,7 +18,12 @@ int literalCount(std::string_view pattern);
 inline bool broadEnough(std::string_view pattern) {
     return literalCount(pattern) >= kLeastLiterals;
 }
+// The text's characters; a byte that starts no valid UTF-8 sequence stands for itself.
+std::u32string codePoints(std::string_view text);
 // Whether the whole of `text` matches `pattern`; time linear in their lengths' product.
-bool matches(std::string_view pattern, std::string_view text);
+bool matches(std::u32string_view pattern, std::u32string_view text);
+inline bool matches(std::string_view pattern, std::string_view text) {
+    return matches(codePoints(pattern), codePoints(text));
+}
 
 }  // namespace zorvel::wildcard

@@ -17,7 +17,7 @@ void EntryMatcher::add(const ListEntry& entry) {
     if (entry.kind == EntryKind::Caption) {
         exact_.try_emplace(std::move(key), entry.text);
     } else if (wildcard::broadEnough(key)) {
-        patterns_.emplace_back(std::move(key), entry);
+        patterns_.emplace_back(wildcard::codePoints(key), entry);
     }
 }
 
@@ -37,8 +37,10 @@ std::optional<ListEntry> EntryMatcher::find(const std::string& titleKey) const {
     if (const auto found = exact_.find(titleKey); found != exact_.end()) {
         return ListEntry{found->second, EntryKind::Caption};
     }
+    const std::u32string title =
+        patterns_.empty() ? std::u32string{} : wildcard::codePoints(titleKey);
     for (const auto& [pattern, entry] : patterns_) {
-        if (wildcard::matches(pattern, titleKey)) {
+        if (wildcard::matches(pattern, title)) {
             return entry;
         }
     }

@@ -38,8 +38,8 @@ class EntryMatcher {
 
   private:
     Desktop& desktop_;
-    std::unordered_map<std::string, std::string> exact_;       // key, entry text
-    std::vector<std::pair<std::string, ListEntry>> patterns_;  // folded pattern, entry
+    std::unordered_map<std::string, std::string> exact_;          // key, entry text
+    std::vector<std::pair<std::u32string, ListEntry>> patterns_;  // folded pattern, entry
 };
 
 }  // namespace zorvel
