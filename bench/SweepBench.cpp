@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kWindows = 300;
 constexpr int kCaptions = 1000;
+constexpr int kPatterns = 100;
 constexpr int kDefaultTicks = 10;
 constexpr wchar_t kOwnerArgument[] = L"--own-windows";
 
@@ -134,6 +135,17 @@ int wmain(int argc, wchar_t** argv) {
     zorvel::CloseEngine engine(desktop, clock, pulse);
     zorvel::CloseAction closer(list, desktop, engine);
     zorvel::Sweep sweep(list, closer, desktop);
+    // The same captions and 100 patterns that match none of the windows either.
+    zorvel::win32::Win32ListBox patternBox(makeListBox());
+    zorvel::ListedCaptions patternList(patternBox, desktop);
+    for (int i = 0; i < kCaptions; ++i) {
+        patternList.add(ascii(numbered(L"Reclama inexistenta", i)));
+    }
+    for (int i = 0; i < kPatterns; ++i) {
+        patternList.add(ascii(numbered(L"*Oferta", i)) + " * zile?", zorvel::EntryKind::Pattern);
+    }
+    zorvel::CloseAction patternCloser(patternList, desktop, engine);
+    zorvel::Sweep patternSweep(patternList, patternCloser, desktop);
     const auto naiveTick = [&] {
         for (int i = list.count() - 1; i >= 0; --i) {
             list.select(i);
@@ -149,15 +161,19 @@ int wmain(int argc, wchar_t** argv) {
         }
     };
     const auto ourTick = [&] { sweep.tmrVerifica_Timer(); };
+    const auto patternTick = [&] { patternSweep.tmrVerifica_Timer(); };
 
     std::vector<double> naive;
     std::vector<double> walked;
     std::vector<double> ours;
-    ourTick();                         // warm-up, not counted
+    std::vector<double> withPatterns;
+    ourTick();  // warm-up, not counted
+    patternTick();
     for (int i = 0; i < ticks; ++i) {  // interleaved, so all meet the same conditions
         naive.push_back(millisecondsOf(naiveTick));
         walked.push_back(millisecondsOf(walkedTick));
         ours.push_back(millisecondsOf(ourTick));
+        withPatterns.push_back(millisecondsOf(patternTick));
     }
     std::vector<double> snapshots;
     for (int i = 0; i < ticks; ++i) {
@@ -170,6 +186,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-44s %12.2f\n", "naive (selection walked, search per entry)", median(naive));
     std::printf("%-44s %12.2f\n", "earlier (selection walked, one snapshot)", median(walked));
     std::printf("%-44s %12.2f\n", "ours (entries read, selection set once)", median(ours));
+    std::printf("%-44s %12.2f\n", "ours, and 100 patterns", median(withPatterns));
     std::printf("%-44s %12.2f\n", "of which the title snapshot", median(snapshots));
     std::printf("%-44s %11.1fx\n", "speed-up over naive", median(naive) / median(ours));
     TerminateProcess(owner.hProcess, 0);
