@@ -25,6 +25,7 @@ namespace {
 
 constexpr int kWindows = 300;
 constexpr int kCaptions = 1000;
+constexpr int kPatterns = 100;
 constexpr int kDefaultTicks = 10;
 constexpr wchar_t kOwnerArgument[] = L"--own-windows";
 
@@ -135,6 +136,16 @@ int wmain(int argc, wchar_t** argv) {
     } unrecorded;
     zorvel::CloseEngine engine(desktop, clock, pulse, unrecorded);
     zorvel::Sweep sweep(list, engine, desktop);
+    // The same captions and 100 patterns that match none of the windows either.
+    zorvel::win32::Win32ListBox patternBox(makeListBox());
+    zorvel::ListedCaptions patternList(patternBox, desktop);
+    for (int i = 0; i < kCaptions; ++i) {
+        patternList.add(ascii(numbered(L"Reclama inexistenta", i)));
+    }
+    for (int i = 0; i < kPatterns; ++i) {
+        patternList.add(ascii(numbered(L"*Oferta", i)) + " * zile?", zorvel::EntryKind::Pattern);
+    }
+    zorvel::Sweep patternSweep(patternList, engine, desktop);
     const auto naiveTick = [&] {
         for (int i = list.count() - 1; i >= 0; --i) {
             list.select(i);
@@ -146,22 +157,26 @@ int wmain(int argc, wchar_t** argv) {
         const zorvel::TitleIndex titles(desktop);
         for (int i = list.count() - 1; i >= 0; --i) {
             list.select(i);
-            const zorvel::ListedEntry entry = list.entryOf(list.item(i));
-            for (zorvel::WindowId window : titles.windowsWithKey(entry.key)) {
+            const zorvel::ListEntry entry = list.entry(i);
+            for (zorvel::WindowId window : titles.windowsWithKey(list.keyOf(entry.text))) {
                 engine.closeInBackground(window, entry, zorvel::CloseTrigger::Sweep);
             }
         }
     };
     const auto ourTick = [&] { sweep.tmrVerifica_Timer(); };
+    const auto patternTick = [&] { patternSweep.tmrVerifica_Timer(); };
 
     std::vector<double> naive;
     std::vector<double> walked;
     std::vector<double> ours;
-    ourTick();                         // warm-up, not counted
+    std::vector<double> withPatterns;
+    ourTick();  // warm-up, not counted
+    patternTick();
     for (int i = 0; i < ticks; ++i) {  // interleaved, so all meet the same conditions
         naive.push_back(millisecondsOf(naiveTick));
         walked.push_back(millisecondsOf(walkedTick));
         ours.push_back(millisecondsOf(ourTick));
+        withPatterns.push_back(millisecondsOf(patternTick));
     }
     std::vector<double> snapshots;
     for (int i = 0; i < ticks; ++i) {
@@ -174,6 +189,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-44s %12.2f\n", "naive (selection walked, search per entry)", median(naive));
     std::printf("%-44s %12.2f\n", "earlier (selection walked, one snapshot)", median(walked));
     std::printf("%-44s %12.2f\n", "ours (entries read, selection untouched)", median(ours));
+    std::printf("%-44s %12.2f\n", "ours, and 100 patterns", median(withPatterns));
     std::printf("%-44s %12.2f\n", "of which the title snapshot", median(snapshots));
     std::printf("%-44s %11.1fx\n", "speed-up over naive", median(naive) / median(ours));
     TerminateProcess(owner.hProcess, 0);

@@ -14,7 +14,7 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       log_(s.log, s.clock, c.tmrLog),
       engine_(s.desktop, s.clock, c.tmrRecheck, log_),
       watcher_(captions_, s.desktop, engine_, s.clock, c.tmrRecheck, s.watch),
-      editor_(captions_, c.txtCaption, s.form),
+      editor_(captions_, c.txtCaption, s.form, s.desktop),
       closer_(captions_, s.desktop, engine_),
       sweep_(captions_, engine_, s.desktop),
       intervalBox_(c.txtTimp, c.tmrVerifica),

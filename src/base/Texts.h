@@ -21,6 +21,18 @@ inline constexpr const char* kSettingsNotSaved = "Setarile nu au putut fi salvat
 inline constexpr const char* kAutostartNotSet = "Pornirea odata cu Windows nu a putut fi setata.";
 inline constexpr const char* kAutostartNotRemoved =
     "Pornirea odata cu Windows nu a putut fi oprita.";
+// Asked when an added text holds * or ?; the windows it matches now follow.
+inline constexpr const char* kPatternQuestion =
+    "Folositi textul ca model ? (* = orice text, ? = un caracter)\n"
+    "Da: model. Nu: exact acest titlu.";
+inline constexpr const char* kPatternMatchesNone = "Acum nu se potriveste nicio fereastra.";
+inline constexpr const char* kPatternMatchesOne = "Acum se potriveste 1 fereastra:";
+// Between them, the number of windows.
+inline constexpr const char* kPatternMatchesBefore = "Acum se potrivesc ";
+inline constexpr const char* kPatternMatchesAfter = " ferestre:";
+inline constexpr const char* kPatternTooBroad =
+    "Modelul nu a fost adaugat: trebuie sa contina cel putin 3 caractere in afara de * si ?, "
+    "altfel s-ar potrivi cu aproape orice fereastra.";
 
 inline constexpr const char* kLabel1 = "&Caption-ul ferestrei cu reclame:";
 inline constexpr const char* kAdauga = "&Adauga";

@@ -1,19 +1,79 @@
 #include "captions/ListEditor.h"
 
+#include <vector>
+
 #include "base/Caption.h"
 #include "base/Texts.h"
+#include "base/Utf.h"
+#include "base/Wildcard.h"
 
 namespace zorvel {
+
+namespace {
+
+// Enough of a title to know the window by, and keeps the question's box a sane width.
+constexpr std::size_t kPreviewTitleUnits = 80;
+
+}  // namespace
 
 void ListEditor::cmdAdauga_Click() {
     // Whatever reached the box (a paste, a message past its limit), the list shows what the
     // settings file will give back.
     const std::string text = caption::asListed(txtCaption_.text());
-    if (!text.empty()) {
-        lstCaption_.add(text);
+    if (!text.empty() && !addEntry(text)) {
+        txtCaption_.focus();
+        return;
     }
     txtCaption_.setText("");
     txtCaption_.focus();
+}
+
+bool ListEditor::addEntry(const std::string& text) {
+    if (!wildcard::hasWildcards(text)) {
+        lstCaption_.add(text);
+        return true;
+    }
+    switch (form_.askYesNoCancel(patternQuestion(text), texts::kAttention)) {
+        case Answer::No:
+            lstCaption_.add(text);
+            return true;
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            break;
+    }
+    if (!wildcard::broadEnough(text)) {
+        form_.warn(texts::kPatternTooBroad, texts::kAttention);
+        return false;
+    }
+    lstCaption_.add(text, EntryKind::Pattern);
+    return true;
+}
+
+// The question, and the windows the pattern matches now: the visible ones of other programs,
+// the shell's left out, topmost first.
+std::string ListEditor::patternQuestion(const std::string& pattern) {
+    const std::string key = desktop_.titleKey(pattern);
+    int count = 0;
+    std::string titles;
+    for (const TopWindow& window : desktop_.topLevelWindows()) {
+        if (window.title.empty() || desktop_.isOurs(window.id) || desktop_.isShell(window.id) ||
+            !wildcard::matches(key, desktop_.titleKey(window.title))) {
+            continue;
+        }
+        if (++count <= kPreviewTitles) {
+            const std::string shown = utf::cutUtf8(window.title, kPreviewTitleUnits);
+            titles += "\n" + shown + (shown.size() < window.title.size() ? "..." : "");
+        } else if (count == kPreviewTitles + 1) {
+            titles += "\n...";
+        }
+    }
+    const std::string matches =
+        count == 0 ? texts::kPatternMatchesNone
+        : count == 1
+            ? texts::kPatternMatchesOne
+            : texts::kPatternMatchesBefore + std::to_string(count) + texts::kPatternMatchesAfter;
+    return std::string(texts::kPatternQuestion) + "\n\n" + matches + titles;
 }
 
 void ListEditor::txtCaption_KeyPress(TypedKey key) {

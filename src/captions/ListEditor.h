@@ -3,16 +3,20 @@
 #include <string>
 
 #include "platform/Controls.h"
+#include "platform/Desktop.h"
 #include "platform/Form.h"
 #include "platform/FormEvents.h"
 
 namespace zorvel {
 
-// Editing the caption list by hand: add, modify, delete, clear.
+// Editing the caption list by hand: add, modify, delete, clear. A text with * or ? may
+// become a pattern; the user is asked, shown what it would match now.
 class ListEditor {
   public:
-    ListEditor(ListBox& lstCaption, TextBox& txtCaption, Form& form)
-        : lstCaption_(lstCaption), txtCaption_(txtCaption), form_(form) {}
+    static constexpr int kPreviewTitles = 5;
+
+    ListEditor(ListBox& lstCaption, TextBox& txtCaption, Form& form, Desktop& desktop)
+        : lstCaption_(lstCaption), txtCaption_(txtCaption), form_(form), desktop_(desktop) {}
 
     void cmdAdauga_Click();
     void txtCaption_KeyPress(TypedKey key);
@@ -21,11 +25,15 @@ class ListEditor {
     void cmdStergeLista_Click();
 
   private:
+    // False when nothing was added and the text stays in the box.
+    bool addEntry(const std::string& text);
+    std::string patternQuestion(const std::string& pattern);
     void removeEntry(int index, const std::string& text);
 
     ListBox& lstCaption_;
     TextBox& txtCaption_;
     Form& form_;
+    Desktop& desktop_;
 };
 
 }  // namespace zorvel

@@ -9,10 +9,10 @@ void CloseAction::lstCaption_DblClick() {
     if (selected == -1) {
         return;
     }
-    const ListedEntry entry = lstCaption_.entryOf(lstCaption_.item(selected));
-    if (!entry.key.empty()) {
-        engine_.closeForUser(TitleIndex(desktop_).windowsWithKey(entry.key), entry);
-    }
+    // A pattern closes the first window it matches in the stacking order.
+    const ListEntry entry = lstCaption_.entry(selected);
+    const std::string key = lstCaption_.keyOf(entry.text);
+    engine_.closeForUser(TitleIndex(desktop_).windowsFor(entry, key), entry);
 }
 
 void CloseAction::cmdClose_Click() {

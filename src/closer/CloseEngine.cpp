@@ -5,8 +5,7 @@
 
 namespace zorvel {
 
-bool CloseEngine::closeInBackground(WindowId window, const ListedEntry& entry,
-                                    CloseTrigger trigger) {
+bool CloseEngine::closeInBackground(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
     if (handling(window) || (trigger == CloseTrigger::Appeared && refused(window)) ||
         !mayClose(window, entry, trigger)) {
         return false;
@@ -15,7 +14,7 @@ bool CloseEngine::closeInBackground(WindowId window, const ListedEntry& entry,
 }
 
 WindowId CloseEngine::closeForUser(const std::vector<WindowId>& candidates,
-                                   const ListedEntry& entry) {
+                                   const ListEntry& entry) {
     for (WindowId window : candidates) {
         if (handling(window) || !mayClose(window, entry, CloseTrigger::User)) {
             continue;
@@ -48,13 +47,14 @@ void CloseEngine::forgetGone() {
     std::erase_if(aboveUs_, gone);
 }
 
-bool CloseEngine::closable(WindowId window, const ListedEntry& entry) {
+bool CloseEngine::closable(WindowId window, const ListEntry& entry) {
     // Our own windows and the shell's are never closed, whatever the list holds.
     return window != 0 && desktop_.isVisible(window) && !desktop_.isOurs(window) &&
-           !desktop_.isShell(window) && desktop_.titleKey(desktop_.wholeTitle(window)) == entry.key;
+           !desktop_.isShell(window) &&
+           matcher_.matches(entry, desktop_.titleKey(desktop_.wholeTitle(window)));
 }
 
-bool CloseEngine::mayClose(WindowId window, const ListedEntry& entry, CloseTrigger trigger) {
+bool CloseEngine::mayClose(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
     if (!closable(window, entry)) {
         return false;
     }
@@ -69,7 +69,7 @@ bool CloseEngine::mayClose(WindowId window, const ListedEntry& entry, CloseTrigg
     return true;
 }
 
-bool CloseEngine::sendChord(WindowId window, const ListedEntry& entry, CloseTrigger trigger) {
+bool CloseEngine::sendChord(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
     std::string title = desktop_.wholeTitle(window);
     std::string program = desktop_.programName(window);
     if (!desktop_.sendCloseChord(window)) {
@@ -156,7 +156,7 @@ bool CloseEngine::over(WindowId window, Awaited& awaited, std::int64_t elapsed) 
     return false;
 }
 
-void CloseEngine::record(CloseTrigger trigger, CloseOutcome outcome, const ListedEntry& entry,
+void CloseEngine::record(CloseTrigger trigger, CloseOutcome outcome, const ListEntry& entry,
                          std::string title, std::string program, std::optional<std::int64_t> ms) {
     recorder_.record(
         CloseRecord{trigger, outcome, entry.text, std::move(title), std::move(program), ms});

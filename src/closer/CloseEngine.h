@@ -8,17 +8,12 @@
 #include <vector>
 
 #include "closer/CloseRecord.h"
+#include "closer/EntryMatcher.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 
 namespace zorvel {
-
-// A list entry as the engine checks a title against it.
-struct ListedEntry {
-    std::string text;  // as listed, for the record
-    std::string key;   // the title key it matches
-};
 
 // Closes windows without ever waiting on the user-interface thread. Automatic closes send
 // Alt+F4 to the window where it is, never touching the foreground; the user's own close
@@ -40,12 +35,12 @@ class CloseEngine {
     static constexpr int kPulseMs = 10;
 
     CloseEngine(Desktop& desktop, Clock& clock, Timer& pulse, CloseRecorder& recorder)
-        : desktop_(desktop), clock_(clock), pulse_(pulse), recorder_(recorder) {}
+        : desktop_(desktop), clock_(clock), pulse_(pulse), recorder_(recorder), matcher_(desktop) {}
 
     // Closes the window where it is; true when the chord went out.
-    bool closeInBackground(WindowId window, const ListedEntry& entry, CloseTrigger trigger);
+    bool closeInBackground(WindowId window, const ListEntry& entry, CloseTrigger trigger);
     // The user's close of the first of `candidates` that may be closed; returns it, or 0.
-    WindowId closeForUser(const std::vector<WindowId>& candidates, const ListedEntry& entry);
+    WindowId closeForUser(const std::vector<WindowId>& candidates, const ListEntry& entry);
     // Being activated or awaiting its outcome: nothing more is sent to it for now.
     bool handling(WindowId window) const;
     // Stayed after the chord and the close command; events leave it alone from then on.
@@ -61,13 +56,13 @@ class CloseEngine {
   private:
     struct Activation {
         WindowId window = 0;
-        ListedEntry entry;
+        ListEntry entry;
         bool asked = false;
         std::int64_t askedAt = 0;
         std::int64_t lastAsked = 0;
     };
     struct Awaited {
-        ListedEntry entry;
+        ListEntry entry;
         CloseTrigger trigger = CloseTrigger::Sweep;
         std::string title;
         std::string program;
@@ -75,10 +70,10 @@ class CloseEngine {
         bool systemCloseSent = false;
     };
 
-    bool closable(WindowId window, const ListedEntry& entry);
+    bool closable(WindowId window, const ListEntry& entry);
     // Closable, and not a process above ours (recorded once per window).
-    bool mayClose(WindowId window, const ListedEntry& entry, CloseTrigger trigger);
-    bool sendChord(WindowId window, const ListedEntry& entry, CloseTrigger trigger);
+    bool mayClose(WindowId window, const ListEntry& entry, CloseTrigger trigger);
+    bool sendChord(WindowId window, const ListEntry& entry, CloseTrigger trigger);
     bool inFront(WindowId window);
     void pumpActivations();
     // One look at the activation in front; true when it is over, sent or dropped.
@@ -86,7 +81,7 @@ class CloseEngine {
     void watchOutcomes();
     // One look at an awaited window; true when its outcome is known.
     bool over(WindowId window, Awaited& awaited, std::int64_t elapsed);
-    void record(CloseTrigger trigger, CloseOutcome outcome, const ListedEntry& entry,
+    void record(CloseTrigger trigger, CloseOutcome outcome, const ListEntry& entry,
                 std::string title, std::string program, std::optional<std::int64_t> ms = {});
     void keepPulsing();
 
@@ -94,6 +89,8 @@ class CloseEngine {
     Clock& clock_;
     Timer& pulse_;
     CloseRecorder& recorder_;
+    // Asks, at the last moment, whether a title still matches its entry.
+    EntryMatcher matcher_;
     std::deque<Activation> activations_;
     std::unordered_map<WindowId, Awaited> awaited_;
     std::unordered_set<WindowId> refusing_;

@@ -2,13 +2,13 @@
 
 namespace zorvel {
 
-void ListedCaptions::add(const std::string& text) {
-    list_.add(text);
+void ListedCaptions::add(const std::string& text, EntryKind kind) {
+    list_.add(text, kind);
     stale_ = true;
 }
 
-void ListedCaptions::addAll(const std::vector<std::string>& texts) {
-    list_.addAll(texts);
+void ListedCaptions::addAll(const std::vector<std::string>& texts, EntryKind kind) {
+    list_.addAll(texts, kind);
     stale_ = true;
 }
 
@@ -22,23 +22,15 @@ void ListedCaptions::clear() {
     stale_ = true;
 }
 
-std::string ListedCaptions::keyOf(const std::string& caption) const {
-    // An empty caption would match untitled windows, which nobody listed.
-    return caption.empty() ? std::string{} : desktop_.titleKey(caption);
-}
-
-const ListedEntry* ListedCaptions::entryFor(const std::string& key) {
+const EntryMatcher& ListedCaptions::matcher() {
     if (stale_) {
-        entries_.clear();
+        matcher_.clear();
         for (int i = 0; i < list_.count(); ++i) {
-            ListedEntry entry = entryOf(list_.item(i));
-            entries_.try_emplace(entry.key, std::move(entry));
+            matcher_.add(entry(i));
         }
-        entries_.erase(std::string{});
         stale_ = false;
     }
-    const auto found = key.empty() ? entries_.end() : entries_.find(key);
-    return found == entries_.end() ? nullptr : &found->second;
+    return matcher_;
 }
 
 }  // namespace zorvel

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "closer/CloseEngine.h"
+#include "closer/EntryMatcher.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 
@@ -14,27 +13,31 @@ namespace zorvel {
 // worked out once per change of the list, not once per window event.
 class ListedCaptions : public ListBox {
   public:
-    ListedCaptions(ListBox& list, Desktop& desktop) : list_(list), desktop_(desktop) {}
+    ListedCaptions(ListBox& list, Desktop& desktop) : list_(list), matcher_(desktop) {}
 
+    using ListBox::add;
+    using ListBox::addAll;
     int count() const override { return list_.count(); }
     std::string item(int index) const override { return list_.item(index); }
+    EntryKind kind(int index) const override { return list_.kind(index); }
     int selectedIndex() const override { return list_.selectedIndex(); }
     void select(int index) override { list_.select(index); }
-    void add(const std::string& text) override;
-    void addAll(const std::vector<std::string>& texts) override;
+    void add(const std::string& text, EntryKind kind) override;
+    void addAll(const std::vector<std::string>& texts, EntryKind kind) override;
     void removeAt(int index) override;
     void clear() override;
 
+    ListEntry entry(int index) const { return ListEntry{item(index), kind(index)}; }
     // The key of an entry's caption; empty captions, which nobody listed, have none.
-    std::string keyOf(const std::string& caption) const;
-    // The entry a title key matches, or nothing when none does.
-    const ListedEntry* entryFor(const std::string& key);
-    ListedEntry entryOf(const std::string& caption) const { return {caption, keyOf(caption)}; }
+    std::string keyOf(const std::string& caption) const { return matcher_.keyOf(caption); }
+    // Whether an exact entry has this key.
+    bool listsKey(const std::string& key) { return matcher().listsKey(key); }
+    // The entries as they are now.
+    const EntryMatcher& matcher();
 
   private:
     ListBox& list_;
-    Desktop& desktop_;
-    std::unordered_map<std::string, ListedEntry> entries_;  // by key
+    EntryMatcher matcher_;
     bool stale_ = true;
 };
 

@@ -18,11 +18,8 @@ void Sweep::tmrVerifica_Timer() {
     // on it.
     const TitleIndex titles(desktop_);
     for (int i = count - 1; i >= 0; --i) {
-        const ListedEntry entry = lstCaption_.entryOf(lstCaption_.item(i));
-        if (entry.key.empty()) {
-            continue;
-        }
-        for (WindowId window : titles.windowsWithKey(entry.key)) {
+        const ListEntry entry = lstCaption_.entry(i);
+        for (WindowId window : titles.windowsFor(entry, lstCaption_.keyOf(entry.text))) {
             if (engine_.closeInBackground(window, entry, CloseTrigger::Sweep)) {
                 break;
             }

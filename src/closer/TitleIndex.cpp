@@ -1,11 +1,42 @@
 #include "closer/TitleIndex.h"
 
+#include "base/Wildcard.h"
+
 namespace zorvel {
 
 TitleIndex::TitleIndex(Desktop& desktop) {
     for (const TopWindow& window : desktop.topLevelWindows()) {
-        byKey_[desktop.titleKey(window.title)].push_back(window.id);
+        const auto [at, added] = byKey_.try_emplace(desktop.titleKey(window.title));
+        at->second.push_back(window.id);
+        if (!at->first.empty()) {
+            order_.emplace_back(window.id, &at->first);
+        }
     }
+}
+
+std::vector<WindowId> TitleIndex::windowsFor(const ListEntry& entry, const std::string& key) const {
+    if (key.empty()) {
+        return {};
+    }
+    if (entry.kind == EntryKind::Caption) {
+        return windowsWithKey(key);
+    }
+    if (!wildcard::broadEnough(key)) {
+        return {};
+    }
+    if (inOrder_.empty()) {
+        for (const auto& [window, title] : order_) {
+            inOrder_.emplace_back(window, wildcard::codePoints(*title));
+        }
+    }
+    const std::u32string pattern = wildcard::codePoints(key);
+    std::vector<WindowId> found;
+    for (const auto& [window, title] : inOrder_) {
+        if (wildcard::matches(pattern, title)) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 const std::vector<WindowId>& TitleIndex::windowsWithKey(const std::string& key) const {

@@ -2,8 +2,10 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "closer/EntryMatcher.h"
 #include "platform/Desktop.h"
 
 namespace zorvel {
@@ -14,9 +16,15 @@ class TitleIndex {
     explicit TitleIndex(Desktop& desktop);
     // The windows whose whole title has this key, in stacking order, topmost first.
     const std::vector<WindowId>& windowsWithKey(const std::string& key) const;
+    // The windows an entry matches, in stacking order; `key` is the entry's own key.
+    std::vector<WindowId> windowsFor(const ListEntry& entry, const std::string& key) const;
 
   private:
     std::unordered_map<std::string, std::vector<WindowId>> byKey_;
+    // Every titled window with its key as characters, in stacking order: read only when a
+    // pattern asks, so a list of exact captions pays nothing for it.
+    mutable std::vector<std::pair<WindowId, std::u32string>> inOrder_;
+    std::vector<std::pair<WindowId, const std::string*>> order_;
 };
 
 }  // namespace zorvel

@@ -34,7 +34,7 @@ void Watcher::eventsLost() {
         return;
     }
     for (const TopWindow& window : desktop_.topLevelWindows()) {
-        if (const ListedEntry* entry = captions_.entryFor(desktop_.titleKey(window.title))) {
+        if (const auto entry = captions_.matcher().find(desktop_.titleKey(window.title))) {
             engine_.closeInBackground(window.id, *entry, CloseTrigger::Appeared);
         }
     }
@@ -65,8 +65,8 @@ bool Watcher::look(WindowId window) {
         // dropped when its watch ends.
         return false;
     }
-    const ListedEntry* entry = captions_.entryFor(desktop_.titleKey(desktop_.wholeTitle(window)));
-    return entry != nullptr && engine_.closeInBackground(window, *entry, CloseTrigger::Appeared);
+    const auto entry = captions_.matcher().find(desktop_.titleKey(desktop_.wholeTitle(window)));
+    return entry && engine_.closeInBackground(window, *entry, CloseTrigger::Appeared);
 }
 
 void Watcher::watchNew(WindowId window) {

@@ -15,21 +15,29 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
-// The sorted list box: the caption list lives here and nowhere else.
+// What an entry of the caption list stands for: one whole title, or a pattern of titles.
+enum class EntryKind { Caption, Pattern };
+
+// The sorted list box: the caption list lives here and nowhere else. Captions and patterns
+// sort among each other by their text.
 class ListBox {
   public:
     virtual ~ListBox() = default;
     virtual int count() const = 0;
     virtual std::string item(int index) const = 0;
-    virtual int selectedIndex() const = 0;          // -1 when nothing is selected
-    virtual void select(int index) = 0;             // -1 clears the selection
-    virtual void add(const std::string& text) = 0;  // takes its sorted place
+    virtual EntryKind kind(int index) const = 0;
+    virtual int selectedIndex() const = 0;  // -1 when nothing is selected
+    virtual void select(int index) = 0;     // -1 clears the selection
+    // Takes its sorted place.
+    virtual void add(const std::string& text, EntryKind kind) = 0;
+    void add(const std::string& text) { add(text, EntryKind::Caption); }
     // Adds many at once, each to its sorted place; the real control draws once, at the end.
-    virtual void addAll(const std::vector<std::string>& texts) {
+    virtual void addAll(const std::vector<std::string>& texts, EntryKind kind) {
         for (const std::string& text : texts) {
-            add(text);
+            add(text, kind);
         }
     }
+    void addAll(const std::vector<std::string>& texts) { addAll(texts, EntryKind::Caption); }
     virtual void removeAt(int index) = 0;
     virtual void clear() = 0;
 };

@@ -7,7 +7,7 @@
 
 namespace zorvel {
 
-enum class Answer { Yes, No };
+enum class Answer { Yes, No, Cancel };
 
 // Menu items whose check mark the program sets.
 enum class CheckedMenuItem { StartWithWindows };
@@ -41,6 +41,8 @@ class Form {
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
     // A warning offering Retry and Cancel; true when the user chose Retry.
     virtual bool askRetry(const std::string& text, const std::string& title) = 0;
+    // A question with Yes, No and Cancel; closing the box counts as Cancel.
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& title) = 0;
     // A plain warning with an OK button.
     virtual void warn(const std::string& text, const std::string& title) = 0;
     virtual void popupMenuAtPointer() = 0;

@@ -10,6 +10,7 @@
 #include "base/Caption.h"
 #include "base/Interval.h"
 #include "base/Paths.h"
+#include "base/Wildcard.h"
 #include "settings/SettingsTemplate.h"
 
 namespace zorvel {
@@ -22,26 +23,28 @@ constexpr char kIntervalKey[] = "Interval_de_timp";
 constexpr char kCountKey[] = "Nr_ferestre";
 constexpr char kCaptions[] = "FERESTRE_DE_INCHIS";
 constexpr char kCaptionKey[] = "Caption";
+// Patterns have keys and a section of their own: a reader of the caption keys alone sees
+// the exact captions only, as before patterns existed.
+constexpr char kPatternCountKey[] = "Nr_modele";
+constexpr char kPatterns[] = "MODELE_DE_INCHIS";
+constexpr char kPatternKey[] = "Model";
 
-std::string captionKey(int number) {
-    return kCaptionKey + std::to_string(number);
-}
-
-// n of a key read as "Caption" followed by n; a key spelt otherwise (a leading zero, a sign)
+// n of a key read as `name` followed by n; a key spelt otherwise (a leading zero, a sign)
 // is another key, as in a look-up by name.
-std::optional<std::uint64_t> captionNumber(std::string_view key) {
-    constexpr std::size_t kPrefix = std::string_view(kCaptionKey).size();
+std::optional<std::uint64_t> keyNumber(std::string_view key, std::string_view name) {
+    const std::size_t prefix = name.size();
     constexpr std::size_t kMostDigits = 18;
-    if (key.size() <= kPrefix || key.size() > kPrefix + kMostDigits || key[kPrefix] == '0') {
+    if (key.size() <= prefix || key.size() > prefix + kMostDigits || key[prefix] == '0') {
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < kPrefix; ++i) {
-        if (std::tolower(static_cast<unsigned char>(key[i])) != std::tolower(kCaptionKey[i])) {
+    for (std::size_t i = 0; i < prefix; ++i) {
+        if (std::tolower(static_cast<unsigned char>(key[i])) !=
+            std::tolower(static_cast<unsigned char>(name[i]))) {
             return std::nullopt;
         }
     }
     std::uint64_t number = 0;
-    for (char digit : key.substr(kPrefix)) {
+    for (char digit : key.substr(prefix)) {
         if (digit < '0' || digit > '9') {
             return std::nullopt;
         }
@@ -67,6 +70,7 @@ bool Settings::load() {
     }
     loadInterval(*document);
     loadCaptions(*document);
+    loadPatterns(*document);
     return true;
 }
 
@@ -78,15 +82,36 @@ bool Settings::save() {
     if (!document) {
         return false;
     }
-    const int count = lstCaption_.count();
     document->set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
-    document->set(kOptions, kCountKey, std::to_string(count));
-    for (int i = 0; i < count; ++i) {
-        // Entries come in also by ways other than the box (the picker, the load): a line
-        // break must never write lines of its own.
-        document->set(kCaptions, captionKey(i + 1), caption::asListed(lstCaption_.item(i)));
+    saveEntries(*document, EntryKind::Caption, kCountKey, kCaptions, kCaptionKey);
+    // A file that never held a pattern gets no pattern keys.
+    if (hasPatterns() || document->value(kOptions, kPatternCountKey)) {
+        saveEntries(*document, EntryKind::Pattern, kPatternCountKey, kPatterns, kPatternKey);
     }
     return store_.replace(document->bytes(store_));
+}
+
+void Settings::saveEntries(ProfileDocument& document, EntryKind kind, const char* countKey,
+                           const char* section, const char* key) const {
+    int number = 0;
+    for (int i = 0; i < lstCaption_.count(); ++i) {
+        if (lstCaption_.kind(i) == kind) {
+            // Entries come in also by ways other than the box (the picker, the load): a line
+            // break must never write lines of its own.
+            document.set(section, key + std::to_string(++number),
+                         caption::asListed(lstCaption_.item(i)));
+        }
+    }
+    document.set(kOptions, countKey, std::to_string(number));
+}
+
+bool Settings::hasPatterns() const {
+    for (int i = 0; i < lstCaption_.count(); ++i) {
+        if (lstCaption_.kind(i) == EntryKind::Pattern) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<ProfileDocument> Settings::onDisk(bool templateWhenMissing) const {
@@ -118,27 +143,42 @@ void Settings::loadInterval(const ProfileDocument& document) {
     txtTimp_.setText(*value);
 }
 
-// Only the caption keys the file holds are looked at, in the order of their numbers: a
-// count far above them costs nothing. A caption is loaded whatever it begins with: the
-// document tells a missing key from a present one.
-void Settings::loadCaptions(const ProfileDocument& document) {
-    const std::optional<std::string> countText = document.value(kOptions, kCountKey);
+// Only the keys the file holds are looked at, in the order of their numbers: a count far
+// above them costs nothing. A value is loaded whatever it begins with: the document tells a
+// missing key from a present one.
+std::vector<std::string> Settings::numbered(const ProfileDocument& document, const char* countKey,
+                                            const char* section, const char* key) {
+    const std::optional<std::string> countText = document.value(kOptions, countKey);
     // Ties to the even neighbour, as the default rounding does; no number counts as 0.
     const double count = countText ? std::nearbyint(interval::leadingNumber(*countText)) : 0;
-    std::vector<std::pair<std::uint64_t, std::string>> numbered;
-    for (ProfileDocument::Entry& entry : document.entries(kCaptions)) {
-        const std::optional<std::uint64_t> number = captionNumber(entry.key);
+    std::vector<std::pair<std::uint64_t, std::string>> found;
+    for (ProfileDocument::Entry& entry : document.entries(section)) {
+        const std::optional<std::uint64_t> number = keyNumber(entry.key, key);
         if (number && static_cast<double>(*number) <= count && !entry.value.empty()) {
-            numbered.emplace_back(*number, std::move(entry.value));
+            found.emplace_back(*number, std::move(entry.value));
         }
     }
-    std::sort(numbered.begin(), numbered.end());
-    std::vector<std::string> captions;
-    captions.reserve(numbered.size());
-    for (auto& [number, caption] : numbered) {
-        captions.push_back(std::move(caption));
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> values;
+    values.reserve(found.size());
+    for (auto& [number, value] : found) {
+        values.push_back(std::move(value));
     }
-    lstCaption_.addAll(captions);
+    return values;
+}
+
+void Settings::loadCaptions(const ProfileDocument& document) {
+    lstCaption_.addAll(numbered(document, kCountKey, kCaptions, kCaptionKey));
+}
+
+// A pattern narrower than the window allows is not loaded: shown, it would only look like
+// an entry, and matching it would close nearly any window. An exact reading of it would be
+// an entry the user never made.
+void Settings::loadPatterns(const ProfileDocument& document) {
+    std::vector<std::string> patterns =
+        numbered(document, kPatternCountKey, kPatterns, kPatternKey);
+    std::erase_if(patterns, [](const std::string& p) { return !wildcard::broadEnough(p); });
+    lstCaption_.addAll(patterns, EntryKind::Pattern);
 }
 
 }  // namespace zorvel

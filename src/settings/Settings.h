@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/SettingsStore.h"
@@ -36,7 +37,15 @@ class Settings {
     // is not one this program may rewrite.
     std::optional<ProfileDocument> onDisk(bool templateWhenMissing) const;
     void loadInterval(const ProfileDocument& document);
+    // The values of a section's numbered keys, up to the count the options give, in order.
+    static std::vector<std::string> numbered(const ProfileDocument& document, const char* countKey,
+                                             const char* section, const char* key);
     void loadCaptions(const ProfileDocument& document);
+    void loadPatterns(const ProfileDocument& document);
+    bool hasPatterns() const;
+    // The entries of one kind as the section's numbered keys, and their count.
+    void saveEntries(ProfileDocument& document, EntryKind kind, const char* countKey,
+                     const char* section, const char* key) const;
 
     SettingsStore& store_;
     ListBox& lstCaption_;

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -91,6 +92,47 @@ inline std::string selectedAfterAdding(ListBox& list, const SelectionCase& row) 
     list.select(row.selected);
     list.add(row.added);
     return list.selectedIndex() < 0 ? std::string{} : list.item(list.selectedIndex());
+}
+
+// Captions and patterns sort among each other by their text, and each keeps its kind.
+struct KindCase {
+    const char* name;
+    std::vector<std::pair<std::string, EntryKind>> added;
+    std::vector<std::pair<std::string, EntryKind>> shown;
+};
+
+inline void PrintTo(const KindCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+inline const std::vector<KindCase>& kindCases() {
+    constexpr EntryKind kCaption = EntryKind::Caption;
+    constexpr EntryKind kPattern = EntryKind::Pattern;
+    static const std::vector<KindCase> cases = {
+        {"SortedAmongEachOther",
+         {{"Oferta *", kPattern}, {"alta", kCaption}, {"*Reclama", kPattern}, {"Oferta", kCaption}},
+         {{"*Reclama", kPattern},
+          {"alta", kCaption},
+          {"Oferta", kCaption},
+          {"Oferta *", kPattern}}},
+        {"SameTextBothKinds",
+         {{"Oferta *", kCaption}, {"Oferta *", kPattern}, {"Oferta *", kCaption}},
+         {{"Oferta *", kCaption}, {"Oferta *", kPattern}, {"Oferta *", kCaption}}},
+    };
+    return cases;
+}
+
+inline std::vector<std::pair<std::string, EntryKind>> kindsAfterAdding(
+    ListBox& list, const std::vector<std::pair<std::string, EntryKind>>& added) {
+    list.clear();
+    for (const auto& [text, kind] : added) {
+        list.add(text, kind);
+    }
+    std::vector<std::pair<std::string, EntryKind>> shown;
+    for (int i = 0; i < list.count(); ++i) {
+        shown.emplace_back(list.item(i), list.kind(i));
+    }
+    return shown;
 }
 
 }  // namespace zorvel::contracts

@@ -61,12 +61,15 @@ std::string pairName(const ::testing::TestParamInfo<TitlePairCase>& info) {
 
 class ContractsListBox : public ::testing::TestWithParam<ListOrderCase> {};
 
-// A real list box styled like lstCaption, in the driver's own hidden window.
+// A real list box styled like lstCaption, owner-drawn and keeping its strings, in the
+// driver's own hidden window.
 class RealListBox {
   public:
     RealListBox()
         : parent_(WC_STATICW, L"", WS_POPUP, nullptr),
-          box_(WC_LISTBOXW, L"", WS_CHILD | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, parent_.handle()),
+          box_(WC_LISTBOXW, L"",
+               WS_CHILD | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+               parent_.handle()),
           list_(box_.handle()) {}
     win32::Win32ListBox& list() { return list_; }
     bool created() const { return box_.handle() != nullptr; }
@@ -98,6 +101,17 @@ TEST_P(ContractsListSelection, TheRealListKeepsTheSelectedEntrySelected) {
 
 INSTANTIATE_TEST_SUITE_P(Contracts, ContractsListSelection,
                          ::testing::ValuesIn(contracts::selectionCases()), selectionName);
+
+class ContractsListKind : public ::testing::TestWithParam<contracts::KindCase> {};
+
+TEST_P(ContractsListKind, TheRealListKeepsEachEntrysKindInSortedPlace) {
+    RealListBox real;
+    ASSERT_TRUE(real.created());
+    EXPECT_EQ(contracts::kindsAfterAdding(real.list(), GetParam().added), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contracts, ContractsListKind, ::testing::ValuesIn(contracts::kindCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class ContractsTitleKey : public ::testing::TestWithParam<TitlePairCase> {};
 

@@ -81,12 +81,18 @@ std::string FakeListBox::item(int index) const {
     return items[static_cast<size_t>(index)];
 }
 
+EntryKind FakeListBox::kind(int index) const {
+    // Tests may fill `items` alone: those entries are captions.
+    const auto at = static_cast<size_t>(index);
+    return index < 0 || at >= kinds.size() ? EntryKind::Caption : kinds[at];
+}
+
 void FakeListBox::select(int index) {
     selected = index >= 0 && index < count() ? index : -1;
     selectionHistory.push_back(selected);
 }
 
-void FakeListBox::add(const std::string& text) {
+void FakeListBox::add(const std::string& text, EntryKind kind) {
     // The control's binary search: an entry equal to the new one, met on the way, takes it
     // in front of itself, so equal entries land by the search's path, not in adding order.
     int index = 0;
@@ -107,7 +113,9 @@ void FakeListBox::add(const std::string& text) {
             index = middle + 1;
         }
     }
+    kinds.resize(items.size(), EntryKind::Caption);
     items.insert(items.begin() + index, text);
+    kinds.insert(kinds.begin() + index, kind);
     if (selected >= index) {
         ++selected;  // the selected entry stays selected
     }
@@ -117,7 +125,9 @@ void FakeListBox::removeAt(int index) {
     if (index < 0 || index >= count()) {
         return;
     }
+    kinds.resize(items.size(), EntryKind::Caption);
     items.erase(items.begin() + index);
+    kinds.erase(kinds.begin() + index);
     if (index == selected) {
         selected = -1;
     } else if (index < selected) {
@@ -127,6 +137,7 @@ void FakeListBox::removeAt(int index) {
 
 void FakeListBox::clear() {
     items.clear();
+    kinds.clear();
     selected = -1;
 }
 

@@ -16,15 +16,18 @@ int listOrder(const std::string& a, const std::string& b);
 // case ignored, marks and the hyphens and apostrophes that word sort skips weighing least.
 class FakeListBox : public ListBox {
   public:
+    using ListBox::add;
     int count() const override { return static_cast<int>(items.size()); }
     std::string item(int index) const override;
+    EntryKind kind(int index) const override;
     int selectedIndex() const override { return selected; }
     void select(int index) override;
-    void add(const std::string& text) override;
+    void add(const std::string& text, EntryKind kind) override;
     void removeAt(int index) override;
     void clear() override;
 
     std::vector<std::string> items;
+    std::vector<EntryKind> kinds;  // beside items
     int selected = -1;
     std::vector<int> selectionHistory;
 };

@@ -28,6 +28,9 @@ class FakeForm : public Form {
     void focusControl(WindowId control) override { focused = control; }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& title) override {
+        return askYesNo(text, title);
+    }
     void warn(const std::string& text, const std::string& title) override {
         warnings.push_back(title + ": " + text);
     }
@@ -50,7 +53,7 @@ class FakeForm : public Form {
     std::vector<bool> topmostCalls;
     std::vector<std::string> events;  // show, hide, unload in order
 
-    // What the user answers; `whileAsking` runs while the question is open.
+    // What the user answers, to either question; `whileAsking` runs while it is open.
     Answer answer = Answer::No;
     std::function<void()> whileAsking;
     std::vector<std::string> questions;

@@ -33,6 +33,26 @@ class CloseActionTest : public ::testing::Test {
     WindowId editor = desktop.open("Document - Editor");
 };
 
+TEST_F(CloseActionTest, APatternClosesTheTopmostWindowItMatchesWhenItIsStillMatching) {
+    desktop.open("Alta Oferta");
+    const WindowId top = desktop.open("Oferta 1");
+    const WindowId below = desktop.open("OFERTA 2");
+    captions.add("Oferta ?", EntryKind::Pattern);
+    lstCaption.select(0);
+    action.cmdClose_Click();
+    action.cmdClose_Click();
+    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{top, below}));
+
+    // Renamed while its close waits for the front: the last look finds no match.
+    const WindowId renamed = desktop.open("Oferta 3");
+    desktop.deferForeground = true;
+    action.cmdClose_Click();
+    desktop.find(renamed)->title = "Oferta 33";
+    desktop.grantForeground();
+    engine.foregroundChanged();
+    EXPECT_EQ(desktop.chords.size(), 2u);
+}
+
 TEST_F(CloseActionTest, ClosesTheWindowWithTheWholeTitleIgnoringCase) {
     const WindowId ad = desktop.open("Oferta Speciala");
     desktop.foregroundWindow = editor;

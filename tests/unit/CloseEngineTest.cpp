@@ -36,7 +36,7 @@ class CloseEngineTest : public ::testing::Test {
     fakes::FakeTimer pulse{0};
     fakes::FakeRecorder recorder;
     CloseEngine engine{desktop, clock, pulse, recorder};
-    ListedEntry entry{"reclama", "RECLAMA"};
+    ListEntry entry{"reclama"};
     WindowId editor = desktop.open("Document - Editor");
     WindowId ad = desktop.open("Reclama");
 };

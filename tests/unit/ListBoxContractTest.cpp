@@ -34,5 +34,16 @@ INSTANTIATE_TEST_SUITE_P(Contract, ListSelectionContractTest,
                          ::testing::ValuesIn(contracts::selectionCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+class ListKindContractTest : public ::testing::TestWithParam<contracts::KindCase> {};
+
+TEST_P(ListKindContractTest, TheFakeListKeepsEachEntrysKindInSortedPlace) {
+    fakes::FakeListBox list;
+    EXPECT_EQ(contracts::kindsAfterAdding(list, GetParam().added), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contract, ListKindContractTest,
+                         ::testing::ValuesIn(contracts::kindCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace zorvel

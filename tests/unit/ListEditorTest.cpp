@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeControls.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakeForm.h"
 
 namespace zorvel {
@@ -21,7 +22,8 @@ class ListEditorTest : public ::testing::Test {
     fakes::FakeListBox lstCaption;
     fakes::FakeTextBox txtCaption;
     fakes::FakeForm form;
-    ListEditor editor{lstCaption, txtCaption, form};
+    fakes::FakeDesktop desktop;
+    ListEditor editor{lstCaption, txtCaption, form, desktop};
 };
 
 TEST_F(ListEditorTest, AddKeepsTheListSortedIgnoringCaseAndKeepsDuplicates) {
@@ -115,6 +117,95 @@ TEST_F(ListEditorTest, YesFindsTheEntryAskedAboutWhenAnAddShiftedIt) {
     form.whileAsking = [this] { lstCaption.add("Alfa"); };
     editor.cmdSterge_Click();
     EXPECT_EQ(lstCaption.items, (Items{"Alfa", "Gama"}));
+}
+
+using Kinds = std::vector<EntryKind>;
+constexpr EntryKind kCaption = EntryKind::Caption;
+constexpr EntryKind kPattern = EntryKind::Pattern;
+
+TEST_F(ListEditorTest, TextWithWildcardsAsksAndTheAnswerDecidesTheEntry) {
+    struct Row {
+        const char* name;
+        std::string typed;
+        Answer answer;
+        Items items;
+        Kinds kinds;
+        std::string leftInBox;
+        size_t warnings;
+    };
+    const Row rows[] = {
+        {"YesAddsAPattern", "Oferta *", Answer::Yes, {"Oferta *"}, {kPattern}, "", 0},
+        {"NoAddsTheExactText", "Oferta *", Answer::No, {"Oferta *"}, {kCaption}, "", 0},
+        {"CancelAddsNothing", "Oferta ?", Answer::Cancel, {}, {}, "Oferta ?", 0},
+        {"YesToABroadPatternWarns", "*a*", Answer::Yes, {}, {}, "*a*", 1},
+        {"NoToABroadPatternAddsItExact", "*a*", Answer::No, {"*a*"}, {kCaption}, "", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        lstCaption.clear();
+        form.questions.clear();
+        form.warnings.clear();
+        form.answer = row.answer;
+        add(row.typed);
+        EXPECT_EQ(form.questions.size(), 1u);
+        EXPECT_EQ(lstCaption.items, row.items);
+        EXPECT_EQ(lstCaption.kinds, row.kinds);
+        EXPECT_EQ(txtCaption.value, row.leftInBox);
+        ASSERT_EQ(form.warnings.size(), row.warnings);
+        if (row.warnings != 0) {
+            EXPECT_NE(form.warnings[0].find("cel putin 3 caractere"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(ListEditorTest, PlainTextIsAddedExactWithoutAQuestion) {
+    add("Oferta speciala");
+    EXPECT_TRUE(form.questions.empty());
+    EXPECT_EQ(lstCaption.kinds, (Kinds{kCaption}));
+}
+
+TEST_F(ListEditorTest, TheQuestionCountsTheMatchingWindowsOfOthersAndNamesFive) {
+    for (const char* title : {"Oferta 1234", "Alta Oferta", "Oferta", "oferta speciala"}) {
+        desktop.open(title);
+    }
+    desktop.open("Oferta ascunsa", false);
+    desktop.find(desktop.open("Oferta Zorvel"))->ours = true;
+    desktop.find(desktop.open("Oferta shell"))->shell = true;
+    form.answer = Answer::Cancel;
+    add("Oferta *");
+    ASSERT_EQ(form.questions.size(), 1u);
+    const std::string& asked = form.questions[0];
+    EXPECT_TRUE(asked.starts_with("Atentie: Folositi textul ca model ?")) << asked;
+    EXPECT_TRUE(asked.ends_with("Acum se potrivesc 2 ferestre:\nOferta 1234\noferta speciala"))
+        << asked;
+
+    for (int i = 0; i < 6; ++i) {
+        desktop.open("Oferta " + std::to_string(i));
+    }
+    form.questions.clear();
+    add("Oferta *");
+    EXPECT_NE(form.questions[0].find("Acum se potrivesc 8 ferestre:"), std::string::npos);
+    EXPECT_TRUE(
+        form.questions[0].ends_with("\nOferta 1234\noferta speciala\nOferta 0\nOferta "
+                                    "1\nOferta 2\n..."))
+        << form.questions[0];
+
+    form.questions.clear();
+    add("Nimic *");
+    EXPECT_TRUE(form.questions[0].ends_with("Acum nu se potriveste nicio fereastra."));
+}
+
+TEST_F(ListEditorTest, ModifyOnAPatternGivesItsTextBackAndAddingItAsksAgain) {
+    form.answer = Answer::Yes;
+    add("Oferta *");
+    lstCaption.select(0);
+    editor.cmdModifica_Click();
+    EXPECT_EQ(txtCaption.value, "Oferta *");
+    EXPECT_TRUE(lstCaption.items.empty());
+    form.answer = Answer::No;
+    editor.cmdAdauga_Click();
+    EXPECT_EQ(form.questions.size(), 2u);
+    EXPECT_EQ(lstCaption.kinds, (Kinds{kCaption}));
 }
 
 TEST_F(ListEditorTest, ClearEmptiesWithoutAskingOrMovingFocus) {

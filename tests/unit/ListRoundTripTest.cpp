@@ -8,6 +8,7 @@
 #include "base/Utf.h"
 #include "captions/ListEditor.h"
 #include "fakes/FakeControls.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakeForm.h"
 #include "fakes/MemoryStore.h"
 #include "settings/Settings.h"
@@ -98,8 +99,9 @@ struct OneStart {
     fakes::FakeTextBox txtCaption;
     fakes::FakeTextBox txtTimp;
     fakes::FakeTimer tmrVerifica;
-    fakes::FakeForm form;
-    ListEditor editor{lstCaption, txtCaption, form};
+    fakes::FakeForm form;  // a text with * or ? is added as an exact caption
+    fakes::FakeDesktop desktop;
+    ListEditor editor{lstCaption, txtCaption, form, desktop};
     Settings settings;
 };
 

@@ -444,3 +444,69 @@ TEST(SettingsTest, AFileThatBecameUnreadableIsNotWrittenAndTheSaveFails) {
 
 }  // namespace
 }  // namespace zorvel
+
+namespace zorvel {
+namespace {
+
+TEST(SettingsPatternTest, PatternsRoundTripInTheirOwnSectionAndCaptionKeysCountOnlyCaptions) {
+    fakes::MemoryStore store;
+    {
+        Start first(store);
+        first.lstCaption.add("Reclama");
+        first.lstCaption.add("Oferta *", EntryKind::Pattern);
+        first.lstCaption.add("Reclama?", EntryKind::Caption);
+        first.lstCaption.add("*Promo ?", EntryKind::Pattern);
+        first.settings.save();
+    }
+    EXPECT_EQ(store.bytes(),
+              crlfLines({"[OPTIUNI]", ";;;; Optiuni generale ;;;;", " ", "Interval_de_timp=0",
+                         "Nr_ferestre=2", " ", "Nr_modele=2", "[FERESTRE_DE_INCHIS]",
+                         ";;;; Caption-ul ferestrelor care trebuie inchise "
+                         "automat ;;;;",
+                         " ", "Caption1=Reclama", "Caption2=Reclama?", "[MODELE_DE_INCHIS]",
+                         "Model1=*Promo ?", "Model2=Oferta *"}));
+    Start second(store);
+    EXPECT_EQ(second.lstCaption.items, (Items{"*Promo ?", "Oferta *", "Reclama", "Reclama?"}));
+    EXPECT_EQ(second.lstCaption.kinds,
+              (std::vector<EntryKind>{EntryKind::Pattern, EntryKind::Pattern, EntryKind::Caption,
+                                      EntryKind::Caption}));
+}
+
+TEST(SettingsPatternTest, AFileWithCaptionsOnlyHasNoPatternsAndGetsNoPatternKeys) {
+    const std::string file = templateWith("5", "1") + crlfLines({"Caption1=Reclama*"});
+    fakes::MemoryStore store(file);
+    Start run(store);
+    EXPECT_EQ(run.lstCaption.items, Items{"Reclama*"});
+    EXPECT_EQ(run.lstCaption.kind(0), EntryKind::Caption);
+    run.settings.save();
+    EXPECT_EQ(store.bytes(), file);
+}
+
+TEST(SettingsPatternTest, RemovingTheLastPatternCountsNone) {
+    fakes::MemoryStore store(templateWith("5", "0") +
+                             crlfLines({"[MODELE_DE_INCHIS]", "Model1=Oferta *"}) +
+                             "[OPTIUNI]\r\n");
+    Start run(store);
+    ASSERT_EQ(run.lstCaption.items, Items{});  // no count: none
+    fakes::MemoryStore counted(
+        crlfLines({"[OPTIUNI]", "Nr_modele=1", "[MODELE_DE_INCHIS]", "Model1=Oferta *"}));
+    Start again(counted);
+    ASSERT_EQ(again.lstCaption.items, Items{"Oferta *"});
+    again.lstCaption.removeAt(0);
+    again.settings.save();
+    Start after(counted);
+    EXPECT_TRUE(after.lstCaption.items.empty());
+    EXPECT_NE(counted.bytes().find("Nr_modele=0"), std::string::npos);
+}
+
+TEST(SettingsPatternTest, ABroadPatternInTheFileIsNotLoaded) {
+    fakes::MemoryStore store(
+        crlfLines({"[OPTIUNI]", "Nr_modele=4", "[MODELE_DE_INCHIS]", "Model1=*a*", "Model2=?",
+                   "Model3=***Oferta*", "Model4=ab?"}));
+    Start run(store);
+    EXPECT_EQ(run.lstCaption.items, Items{"***Oferta*"});
+    EXPECT_EQ(run.lstCaption.kind(0), EntryKind::Pattern);
+}
+
+}  // namespace
+}  // namespace zorvel

@@ -119,9 +119,10 @@ Observed runTick(const Scenario& scenario, bool naive) {
     if (naive) {
         // One title search per entry, closing the first window that bears it.
         for (int i = lstCaption.count() - 1; i >= 0; --i) {
-            const ListedEntry entry = captions.entryOf(lstCaption.item(i));
+            const ListEntry entry = captions.entry(i);
+            const std::string key = captions.keyOf(entry.text);
             for (const TopWindow& w : desktop.topLevelWindows()) {
-                if (!entry.key.empty() && desktop.titleKey(w.title) == entry.key &&
+                if (!key.empty() && desktop.titleKey(w.title) == key &&
                     engine.closeInBackground(w.id, entry, CloseTrigger::Sweep)) {
                     break;
                 }

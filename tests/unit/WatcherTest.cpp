@@ -49,6 +49,24 @@ TEST_F(WatcherTest, AListedWindowClosesAtOnceAndTheListIsLeftAsItWas) {
     EXPECT_TRUE(lstCaption.selectionHistory.empty());
 }
 
+TEST_F(WatcherTest, APatternClosesItsWholeTitlesOnlyAndAStarredCaptionItsOwnTitle) {
+    captions.add("Oferta *", EntryKind::Pattern);
+    captions.add("Reclama*");
+    const std::pair<const char*, bool> windows[] = {
+        {"Oferta 1234", true},     {"Alta Oferta", false},  {"Ofertax", false},
+        {"oferta speciala", true}, {"Reclama noua", false}, {"Reclama*", true},
+    };
+    std::vector<WindowId> closed;
+    for (const auto& [title, closes] : windows) {
+        const WindowId window = desktop.open(title);
+        event(window);
+        if (closes) {
+            closed.push_back(window);
+        }
+    }
+    EXPECT_EQ(desktop.chords, closed);
+}
+
 TEST_F(WatcherTest, ANewWindowIsLookedAtAgainUntilItsTitleComesOrItsTimeIsUp) {
     const WindowId late = desktop.open("");
     const WindowId never = desktop.open("");

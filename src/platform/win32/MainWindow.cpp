@@ -16,7 +16,8 @@ MainWindow::~MainWindow() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(boldFont_)}) {
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(boldFont_),
+                           static_cast<HGDIOBJ>(italicFont_)}) {
         if (object != nullptr) {
             DeleteObject(object);
         }
@@ -105,6 +106,12 @@ bool MainWindow::askRetry(const std::string& text, const std::string& title) {
     const int answer = MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(),
                                    MB_RETRYCANCEL | MB_ICONEXCLAMATION);
     return answer == IDRETRY;
+}
+
+Answer MainWindow::askYesNoCancel(const std::string& text, const std::string& title) {
+    const int answer = MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(),
+                                   MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
+    return answer == IDYES ? Answer::Yes : answer == IDNO ? Answer::No : Answer::Cancel;
 }
 
 void MainWindow::warn(const std::string& text, const std::string& title) {

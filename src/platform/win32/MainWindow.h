@@ -51,6 +51,7 @@ class MainWindow : public Form {
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
     bool askRetry(const std::string& text, const std::string& title) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
     void checkMenuItem(CheckedMenuItem item, bool checked) override;
@@ -81,6 +82,7 @@ class MainWindow : public Form {
     HMENU menu_ = nullptr;
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
+    HFONT italicFont_ = nullptr;
     HICON stopIcon_ = nullptr;
     HCURSOR customPointer_ = nullptr;
     UINT taskbarCreated_ = 0;

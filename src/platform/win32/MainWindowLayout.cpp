@@ -63,7 +63,7 @@ const ControlLayout kControls[] = {
     {kLstCaption,
      WC_LISTBOXW,
      "",
-     kChild | WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY,
+     kChild | WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
      WS_EX_CLIENTEDGE,
      {120, 1080, 4455, 1035},
      texts::kTipList},
@@ -209,13 +209,14 @@ void MainWindow::addTooltips() {
 }
 
 void MainWindow::applyFonts() {
-    for (HFONT* font : {&font_, &boldFont_}) {
+    for (HFONT* font : {&font_, &boldFont_, &italicFont_}) {
         if (*font != nullptr) {
             DeleteObject(*font);
         }
     }
     font_ = createFont(window_, designTime::kWindowFontPoints, false);
     boldFont_ = createFont(window_, designTime::kWindowFontPoints, true);
+    italicFont_ = createFont(window_, designTime::kWindowFontPoints, false, true);
     for (const ControlLayout& layout : kControls) {
         const bool bold = layout.id == kLabel1 || layout.id == kChkOnTop;
         if (layout.id != kLabel2) {
@@ -225,6 +226,9 @@ void MainWindow::applyFonts() {
     }
     if (label2_ != nullptr) {
         label2_->rescale();
+    }
+    if (lstCaption_ != nullptr) {
+        lstCaption_->setFonts(font_, italicFont_);
     }
 }
 

@@ -80,6 +80,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
+        case WM_DRAWITEM:
+            if (wParam == kLstCaption) {
+                lstCaption_->draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                return TRUE;
+            }
+            break;
         case WM_NEXTDLGCTL:
             onNextControl(wParam, lParam);
             return 0;

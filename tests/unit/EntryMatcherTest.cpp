@@ -1,0 +1,121 @@
+#include "closer/EntryMatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "base/Wildcard.h"
+#include "fakes/FakeDesktop.h"
+
+namespace zorvel {
+namespace {
+
+struct MatchCase {
+    const char* name;
+    std::string pattern;
+    std::string title;
+    bool matches;
+};
+
+void PrintTo(const MatchCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const std::vector<MatchCase> kMatchCases = {
+    {"StarAfterSpaceNeedsTheSpace", "Oferta *", "Oferta 1234", true},
+    {"StarMayBeEmpty", "Oferta *", "Oferta ", true},
+    {"SpaceIsPartOfThePattern", "Oferta *", "Oferta", false},
+    {"WholeTitleOnly", "Oferta *", "Alta Oferta", false},
+    {"CaseIgnoredBothWays", "oFERTA *", "Oferta Speciala", true},
+    {"RomanianCaseIgnored", "Fișier ?", "FIȘIER A", true},
+    {"QuestionIsExactlyOne", "Reclama?", "Reclama", false},
+    {"QuestionAtTheEnd", "Reclama?", "Reclama!", true},
+    {"QuestionAtTheStart", "?eclama", "Reclama", true},
+    {"QuestionAtBothEnds", "?eclam?", "Reclama", true},
+    {"QuestionNotTwo", "?eclama", "XReclama", false},
+    {"QuestionTakesASurrogatePairWhole", "Ad ? now", "Ad 😀 now", true},
+    {"QuestionTakesOneOfTwoPairsOnly", "Ad ? now", "Ad 😀😀 now", false},
+    {"QuestionTakesOneCjk", "Ad ?", "Ad 广", true},
+    {"RunsOfStarsAreOneStar", "***Reclama***", "Reclama", true},
+    {"StarsAroundMatchInside", "*clam*", "O reclama noua", true},
+    {"StarsAroundNeedTheLiterals", "*clam*", "O reclma noua", false},
+    {"BacktracksToTheLastStar", "*aa*b", "aaaaaaaaaaab", true},
+    {"BacktrackFindsNoEnd", "*aa*b", "aaaaaaaaaaac", false},
+    {"LiteralAfterStarAtTheEnd", "Oferta*1", "Oferta 1 2 1", true},
+    {"NoWildcardsIsWholeTitle", "Reclama", "Reclama noua", false},
+    {"StarAndQuestionTogether", "*?ferta", "Oferta", true},
+    {"StarAndQuestionNeedOne", "*?ferta", "ferta", false},
+};
+
+class EntryMatcherTableTest : public ::testing::TestWithParam<MatchCase> {};
+
+// A title matches a pattern entry through the same fold the exact entries use.
+TEST_P(EntryMatcherTableTest, PatternAgainstTitle) {
+    fakes::FakeDesktop desktop;
+    EntryMatcher matcher(desktop);
+    const MatchCase& row = GetParam();
+    const ListEntry entry{row.pattern, EntryKind::Pattern};
+    EXPECT_EQ(matcher.matches(entry, desktop.titleKey(row.title)), row.matches);
+    matcher.add(entry);
+    EXPECT_EQ(matcher.find(desktop.titleKey(row.title)).has_value(), row.matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EntryMatcherTableTest, ::testing::ValuesIn(kMatchCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EntryMatcherTest, BroadPatternsAreRefusedAndMatchNothing) {
+    struct Row {
+        std::string pattern;
+        bool broadEnough;
+    };
+    const std::vector<Row> rows = {
+        {"*a*", false},    {"a?b", false}, {"**?**", false}, {"ab*", false}, {"abc", true},
+        {"*a*b*c*", true}, {"ăîș*", true}, {"😀😀*", false},   {"😀😀😀", true},
+    };
+    fakes::FakeDesktop desktop;
+    for (const Row& row : rows) {
+        EXPECT_EQ(wildcard::broadEnough(row.pattern), row.broadEnough) << row.pattern;
+        EntryMatcher matcher(desktop);
+        matcher.add({row.pattern, EntryKind::Pattern});
+        if (!row.broadEnough) {
+            const std::string anyTitle = desktop.titleKey("a" + row.pattern + "abc");
+            EXPECT_FALSE(matcher.find(anyTitle)) << row.pattern;
+            EXPECT_FALSE(matcher.matches({row.pattern, EntryKind::Pattern}, anyTitle));
+        }
+    }
+}
+
+TEST(EntryMatcherTest, ExactEntriesFirstThenPatternsInTheirOrder) {
+    fakes::FakeDesktop desktop;
+    EntryMatcher matcher(desktop);
+    matcher.add({"Oferta *", EntryKind::Pattern});
+    matcher.add({"Oferta 1*", EntryKind::Pattern});
+    matcher.add({"oferta 1234", EntryKind::Caption});
+    matcher.add({"Reclama*", EntryKind::Caption});
+    const auto find = [&](const std::string& title) {
+        return matcher.find(desktop.titleKey(title));
+    };
+    EXPECT_EQ(find("Oferta 1234"), (ListEntry{"oferta 1234", EntryKind::Caption}));
+    EXPECT_EQ(find("Oferta 12"), (ListEntry{"Oferta *", EntryKind::Pattern}));
+    // An exact entry holding a star stands for that very title only.
+    EXPECT_EQ(find("Reclama*"), (ListEntry{"Reclama*", EntryKind::Caption}));
+    EXPECT_FALSE(find("Reclama noua"));
+    EXPECT_FALSE(find(""));
+    EXPECT_TRUE(matcher.listsKey(desktop.titleKey("OFERTA 1234")));
+    EXPECT_FALSE(matcher.listsKey(desktop.titleKey("Oferta *")));
+}
+
+TEST(EntryMatcherTest, WorstCasePatternStaysLinear) {
+    // Every star would be retried at every position by a naive backtracking match.
+    const std::string title(255, 'a');
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_FALSE(wildcard::matches("*a*a*a*a*a*a*a*a*a*a*a*b", title));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+}  // namespace
+}  // namespace zorvel
