@@ -9,11 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "Measure.h"
 #include "closer/CloseLog.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32LogFile.h"
 
 namespace {
+
+using zorvel::bench::freshDirectory;
+using zorvel::bench::median;
+using zorvel::bench::millisecondsOf;
+using zorvel::bench::processorSeconds;
 
 constexpr int kCloses = 10000;
 constexpr int kDefaultRuns = 5;
@@ -27,24 +33,6 @@ class PlainTimer : public zorvel::Timer {
   private:
     int interval_ = 0;
 };
-
-double processorMilliseconds() {
-    FILETIME created{}, ended{}, kernel{}, user{};
-    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-    const auto ticks = [](const FILETIME& t) {
-        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-std::wstring freshDirectory(int run) {
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring dir = std::wstring(temp) + L"zorvel-log-bench-" +
-                             std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(run);
-    CreateDirectoryW(dir.c_str(), nullptr);
-    return dir;
-}
 
 std::string readAll(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -91,8 +79,8 @@ struct Run {
     int older = 0;    // lines in Zorvel.log.1
 };
 
-Run runOnce(int run, int ticks) {
-    const std::wstring dir = freshDirectory(run);
+Run runOnce(int ticks) {
+    const std::wstring dir = freshDirectory(L"zorvel-log-bench");
     const std::wstring path = dir + L"\\Zorvel.log";
     std::vector<zorvel::CloseRecord> records;
     for (int i = 0; i < kCloses; ++i) {
@@ -103,34 +91,24 @@ Run runOnce(int run, int ticks) {
     PlainTimer tmrLog;
     zorvel::CloseLog log(file, clock, tmrLog);
 
-    LARGE_INTEGER frequency{}, start{}, end{};
-    QueryPerformanceFrequency(&frequency);
-    const double before = processorMilliseconds();
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < kCloses; ++i) {
-        log.record(records[static_cast<size_t>(i)]);
-        if ((i + 1) % (kCloses / ticks) == 0) {
-            log.tmrLog_Timer();
-        }
-    }
-    log.flush();
-    QueryPerformanceCounter(&end);
     Run result;
-    result.processor = processorMilliseconds() - before;
-    result.wall = static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 /
-                  static_cast<double>(frequency.QuadPart);
+    const double before = processorSeconds(GetCurrentProcess());
+    result.wall = millisecondsOf([&] {
+        for (int i = 0; i < kCloses; ++i) {
+            log.record(records[static_cast<size_t>(i)]);
+            if ((i + 1) % (kCloses / ticks) == 0) {
+                log.tmrLog_Timer();
+            }
+        }
+        log.flush();
+    });
+    result.processor = (processorSeconds(GetCurrentProcess()) - before) * 1000;
     result.current = lines(readAll(path));
     result.older = lines(readAll(path + L".1"));
     DeleteFileW(path.c_str());
     DeleteFileW((path + L".1").c_str());
     RemoveDirectoryW(dir.c_str());
     return result;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace
@@ -145,7 +123,7 @@ int main(int argc, char** argv) {
         std::vector<double> processor, wall;
         Run last;
         for (int run = 0; run < runs; ++run) {
-            last = runOnce(run, ticks);
+            last = runOnce(ticks);
             processor.push_back(last.processor);
             wall.push_back(last.wall);
             failures += last.current + last.older == kCloses ? 0 : 1;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../tests/e2e/Support.h"
+#include "Measure.h"
 #include "platform/win32/ControlIds.h"
 
 namespace {
@@ -231,20 +232,6 @@ void sweepLoad(double seconds) {
     printProbe("1,000 captions, 300 windows, interval 1 s:", probe(running.zorvel, seconds));
 }
 
-double cpuSeconds(HANDLE process) {
-    FILETIME created;
-    FILETIME ended;
-    FILETIME kernel;
-    FILETIME user;
-    GetProcessTimes(process, &created, &ended, &kernel, &user);
-    const auto value = [](FILETIME t) {
-        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) /
-               1e7;
-    };
-    return value(kernel) + value(user);
-}
-
 void flood(int count) {
     Running running(settingsWith(30, {"Reclama de proba"}));
     HANDLE process =
@@ -275,12 +262,12 @@ void flood(int count) {
     }
     const auto burstEnd = Clock::now();
     // Drained once Zorvel uses no more than a tenth of a processor.
-    double last = cpuSeconds(process);
+    double last = zorvel::bench::processorSeconds(process);
     double drainedMs = -1;
     while (msSince(burstEnd) < 20000) {
         const std::vector<double> more = probe(running.zorvel, 0.5);
         answers.insert(answers.end(), more.begin(), more.end());
-        const double now = cpuSeconds(process);
+        const double now = zorvel::bench::processorSeconds(process);
         if (now - last < 0.05) {
             drainedMs = msSince(burstEnd);
             break;

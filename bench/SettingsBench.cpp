@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "Measure.h"
 #include "platform/win32/ControlIds.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32ListBox.h"
@@ -20,6 +21,10 @@
 #include "settings/SettingsTemplate.h"
 
 namespace {
+
+using zorvel::bench::freshDirectory;
+using zorvel::bench::median;
+using zorvel::bench::millisecondsOf;
 
 constexpr int kCaptions = 10000;
 constexpr int kDefaultRuns = 5;
@@ -43,29 +48,6 @@ class PlainTimer : public zorvel::Timer {
   private:
     int interval_ = 5000;
 };
-
-double millisecondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-std::wstring freshDirectory() {
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring dir = std::wstring(temp) + L"zorvel-bench-" +
-                             std::to_wstring(GetCurrentProcessId()) + L"-" +
-                             std::to_wstring(GetTickCount64());
-    CreateDirectoryW(dir.c_str(), nullptr);
-    return dir;
-}
 
 std::wstring besideBench(const wchar_t* name) {
     wchar_t path[MAX_PATH]{};
@@ -208,7 +190,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot use Zorvel.exe's manifest\n");
         return 1;
     }
-    const std::wstring dir = freshDirectory();
+    const std::wstring dir = freshDirectory(L"zorvel-bench");
     const SettingsTimes settings = timeSettings(dir, runs);
 
     CopyFileW(besideBench(L"Zorvel.exe").c_str(), (dir + L"\\Zorvel.exe").c_str(), FALSE);

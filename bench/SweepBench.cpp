@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Measure.h"
 #include "closer/CloseEngine.h"
 #include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
@@ -22,6 +23,8 @@
 #include "platform/win32/Win32Timer.h"
 
 namespace {
+
+using zorvel::bench::median;
 
 constexpr int kWindows = 300;
 constexpr int kCaptions = 1000;
@@ -101,12 +104,6 @@ double millisecondsOf(const std::function<void()>& tick) {
     }
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
            static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace

@@ -67,7 +67,8 @@ TEST_F(BackgroundCloseTest, TypingGoesOnUndisturbedWhilePopUpsCloseBehindIt) {
     for (int p = 0; p < kPopUps; ++p) {
         popUps.emplace_back(besideDriver(L"zorvel_helper.exe"),
                             L"\"events:" + log + L"\" \"quiet:Reclama\"");
-        // A character every 20 ms, as a quick typist, while the pop-up appears and goes.
+        // A character every 20 ms, as a quick typist, while the pop-up appears and goes: the
+        // pause paces the input, it waits for nothing.
         for (int c = 0; c < kCharsEach; ++c) {
             input::press('A');
             lostFront += GetForegroundWindow() == typing ? 0 : 1;

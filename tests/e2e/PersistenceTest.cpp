@@ -81,7 +81,8 @@ TEST(PersistenceTest, AFileHeldOpenIsAskedAboutAndSavedAtTheNextExit) {
     zorvel.click(kCmdExit);
     HWND box = answerBox(zorvel, texts::kSettingsNotSaved, IDRETRY);
     ASSERT_NE(box, nullptr);
-    // Retry with the file still held asks again; Cancel keeps Zorvel running.
+    // The box's Retry button, pressed while the file is still held, must bring the box
+    // back (the save failed again); its Cancel then keeps Zorvel running.
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
     ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved, IDCANCEL), nullptr);
     EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));

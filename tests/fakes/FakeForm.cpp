@@ -34,11 +34,11 @@ bool FakeForm::askRetry(const std::string& text, const std::string& title) {
     if (whileAsking) {
         whileAsking();
     }
-    if (retries.empty()) {
+    if (retryAnswers.empty()) {
         return false;
     }
-    const bool retry = retries.front();
-    retries.pop_front();
+    const bool retry = retryAnswers.front();
+    retryAnswers.pop_front();
     return retry;
 }
 

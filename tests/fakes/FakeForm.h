@@ -58,8 +58,9 @@ class FakeForm : public Form {
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
-    // Answers to Retry/Cancel questions in order, true for Retry; Cancel once they run out.
-    std::deque<bool> retries;
+    // What the user presses in the failed-save box, in order: true for its Retry button,
+    // Cancel once they run out. Scripted answers, not attempts of the test's own.
+    std::deque<bool> retryAnswers;
     std::vector<std::string> retryQuestions;
     std::map<CheckedMenuItem, bool> menuChecks;
     std::function<void()> onUnload;

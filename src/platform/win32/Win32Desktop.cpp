@@ -49,6 +49,13 @@ bool activateThroughForegroundThread(HWND window) {
     return activated;
 }
 
+// The window's process, opened only to be asked about; null when it may not be.
+HANDLE processOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+}
+
 // The mandatory integrity level of a process (its label's last sub-authority).
 std::optional<unsigned long> integrityOf(HANDLE process) {
     HANDLE token = nullptr;
@@ -139,9 +146,7 @@ bool Win32Desktop::isShell(WindowId window) {
 }
 
 std::string Win32Desktop::programName(WindowId window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(hwnd(window), &processId);
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    HANDLE process = processOf(hwnd(window));
     if (process == nullptr) {
         return {};
     }
@@ -160,9 +165,7 @@ bool Win32Desktop::runsAboveUs(WindowId window) {
     if (!ourIntegrity_) {
         ourIntegrity_ = integrityOf(GetCurrentProcess());
     }
-    DWORD processId = 0;
-    GetWindowThreadProcessId(hwnd(window), &processId);
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    HANDLE process = processOf(hwnd(window));
     if (process == nullptr) {
         return true;
     }
