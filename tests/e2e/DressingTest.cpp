@@ -35,9 +35,16 @@ bool painted(const ScreenPixels& pixels) {
 class DressingTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_NE(zorvel.window(), nullptr);
-        // Off the window: a movement to where the last test left the pointer would be none.
+        // The pointer leaves the link, where the last test may have left it, before the
+        // window appears: a window that opens under it lights the link up at once, and the
+        // test would take that look for the plain one.
         input::moveTo(POINT{0, 0});
+        ASSERT_TRUE(waitUntil([] {
+            POINT at{};
+            return GetCursorPos(&at) && at.x == 0 && at.y == 0;
+        }));
+        zorvel.start();
+        ASSERT_NE(zorvel.window(), nullptr);
     }
 
     // The link's own pixels: the buttons above it overlap its top row, and own it.
@@ -67,7 +74,7 @@ class DressingTest : public ::testing::Test {
         return point;
     }
 
-    Zorvel zorvel;
+    Zorvel zorvel{false};
 };
 
 TEST_F(DressingTest, TheToggleSwitchesTopmostAndItsCaption) {
