@@ -78,7 +78,8 @@ TEST_F(BackgroundCloseTest, TypingGoesOnUndisturbedWhilePopUpsCloseBehindIt) {
     for (Process& popUp : popUps) {
         EXPECT_TRUE(popUp.waitForExit(10s));
     }
-    EXPECT_TRUE(waitUntil([&] { return count(log, "char", "Editor") == kPopUps * kCharsEach; }));
+    EXPECT_TRUE(waitUntil([&] { return count(log, "char", "Editor") == kPopUps * kCharsEach; }))
+        << count(log, "char", "Editor") << " characters reached the editor";
     EXPECT_EQ(count(log, "char", "Reclama"), 0);
     EXPECT_EQ(count(log, "activate", "Reclama"), 0);
     EXPECT_EQ(count(log, "close", "Reclama"), kPopUps);
@@ -158,7 +159,7 @@ TEST_F(BackgroundCloseTest, EveryTriggerLeavesALineInTheLogWithEveryField) {
     zorvel.setText(kTxtTimp, "1");
     EXPECT_TRUE(early.waitForExit(10s));
     const std::wstring log = zorvel.dir().file(L"Zorvel.log");
-    ASSERT_TRUE(waitUntil([&] { return logLines(log).size() == 3; }));
+    ASSERT_TRUE(waitUntil([&] { return logLines(log).size() == 3; })) << readFile(log);
     const std::regex time(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3})");
     const std::regex milliseconds(R"(\d+)");
     std::set<std::string> triggers;

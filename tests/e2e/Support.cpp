@@ -469,7 +469,8 @@ bool Zorvel::tickByMouse(int id) const {
 }
 
 HWND Zorvel::waitForMessageBox() const {
-    return process_.waitForWindow("Atentie");
+    // Some come at start-up, which a loaded machine is given as long for as the window.
+    return process_.waitForWindow("Atentie", 30s);
 }
 
 namespace input {
