@@ -7,6 +7,8 @@
 //   hiding:TITLE|OTHER  OTHER, then TITLE, which hides itself whenever it is activated
 //   opening:TITLE   a window that opens another one whenever it is activated
 // (hiding and opening windows come back anew when they are closed)
+//   giving:TITLE    a window that, whenever it is activated, hands the foreground back to the
+//                   window that was in front when the helper started
 //   quiet:TITLE     a window shown without being activated, as pop-ups behind the user's work
 //   front:TITLE     a window brought to the front, to type into
 //   slow:TITLE      a window that goes only 300 ms after it is asked to close
@@ -23,8 +25,9 @@
 namespace {
 
 int openWindows = 0;
+HWND frontAtStart = nullptr;
 
-enum class Behaviour { Plain, Hiding, Opening };
+enum class Behaviour { Plain, Hiding, Opening, Giving };
 constexpr wchar_t kBehaviour[] = L"ZorvelBehaviour";
 constexpr wchar_t kTitle[] = L"ZorvelTitle";
 constexpr wchar_t kOpened[] = L"ZorvelOpened";
@@ -71,6 +74,8 @@ void onActivated(HWND window) {
     } else if (behaviourOf(window) == Behaviour::Opening && !GetPropW(window, kOpened)) {
         SetPropW(window, kOpened, window);  // once: each new window takes the activation
         makeWindow(L"Deschisa la activare", 3, nullptr, true);
+    } else if (behaviourOf(window) == Behaviour::Giving) {
+        SetForegroundWindow(frontAtStart);
     }
 }
 
@@ -108,7 +113,8 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     } else if (message == WM_TIMER && wParam == kTitleTimer) {
         KillTimer(window, kTitleTimer);
         SetWindowTextW(window, static_cast<const wchar_t*>(GetPropW(window, kTitle)));
-    } else if (message == WM_DESTROY && behaviourOf(window) != Behaviour::Plain) {
+    } else if (message == WM_DESTROY && (behaviourOf(window) == Behaviour::Hiding ||
+                                         behaviourOf(window) == Behaviour::Opening)) {
         wchar_t title[256]{};
         GetWindowTextW(window, title, 256);
         openBehaving(title, 2, behaviourOf(window));
@@ -162,6 +168,8 @@ void open(const std::wstring& request, int slot) {
         openBehaving(title.substr(0, bar), slot, Behaviour::Hiding);
     } else if (kind == L"opening") {
         openBehaving(title, slot, Behaviour::Opening);
+    } else if (kind == L"giving") {
+        openBehaving(title, slot, Behaviour::Giving);
     } else if (kind == L"quiet" || kind == L"slow") {
         HWND window = makeWindow(title, slot, nullptr, false);
         if (kind == L"slow") {
@@ -209,6 +217,7 @@ int wmain(int argc, wchar_t** argv) {
     if (first.rfind(L"report:", 0) == 0) {
         return report(first.substr(7), argc > 2 ? argv[2] : L"");
     }
+    frontAtStart = GetForegroundWindow();
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = targetProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
