@@ -33,10 +33,6 @@ int noted(const std::wstring& path, const std::string& what, const std::string& 
     return count;
 }
 
-Process helper(const std::wstring& arguments) {
-    return Process(besideDriver(L"zorvel_helper.exe"), arguments);
-}
-
 void focus(double seconds, int popUpCount) {
     Running running(settingsWith(30, {"Reclama"}));
     const std::wstring log = running.zorvel.dir().file(L"focus.txt");
@@ -50,7 +46,8 @@ void focus(double seconds, int popUpCount) {
     std::vector<Process> popUps;
     std::thread opener([&] {
         for (int i = 0; i < popUpCount; ++i) {
-            popUps.push_back(helper(L"\"events:" + log + L"\" \"quiet:Reclama\""));
+            popUps.emplace_back(besideDriver(L"zorvel_helper.exe"),
+                                L"\"events:" + log + L"\" \"quiet:Reclama\"");
             Sleep(static_cast<DWORD>(seconds * 1000 / popUpCount));
         }
     });

@@ -155,7 +155,7 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = list.count() - 1; i >= 0; --i) {
             list.select(i);
             const zorvel::ListEntry entry = list.entry(i);
-            for (zorvel::WindowId window : titles.windowsWithKey(list.keyOf(entry.text))) {
+            for (zorvel::WindowId window : titles.windowsFor(entry)) {
                 engine.closeInBackground(window, entry, zorvel::CloseTrigger::Sweep);
             }
         }

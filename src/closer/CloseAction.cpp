@@ -11,8 +11,7 @@ void CloseAction::lstCaption_DblClick() {
     }
     // A pattern closes the first window it matches in the stacking order.
     const ListEntry entry = lstCaption_.entry(selected);
-    const std::string key = lstCaption_.keyOf(entry.text);
-    engine_.closeForUser(TitleIndex(desktop_).windowsFor(entry, key), entry);
+    engine_.closeForUser(TitleIndex(desktop_).windowsFor(entry), entry);
 }
 
 void CloseAction::cmdClose_Click() {

@@ -26,10 +26,6 @@ std::string EntryMatcher::keyOf(const std::string& text) const {
     return text.empty() ? std::string{} : desktop_.titleKey(text);
 }
 
-bool EntryMatcher::listsKey(const std::string& key) const {
-    return !key.empty() && exact_.contains(key);
-}
-
 std::optional<ListEntry> EntryMatcher::find(const std::string& titleKey) const {
     if (titleKey.empty()) {
         return std::nullopt;

@@ -27,16 +27,15 @@ class EntryMatcher {
 
     void clear();
     void add(const ListEntry& entry);
-    // The key of an entry's text; an empty entry, which nobody listed, has none.
-    std::string keyOf(const std::string& text) const;
-    // Whether an exact entry has this key.
-    bool listsKey(const std::string& key) const;
     // The entry a title key matches: an exact one first, then the first pattern that does.
     std::optional<ListEntry> find(const std::string& titleKey) const;
     // Whether the title key matches this one entry, listed or not.
     bool matches(const ListEntry& entry, const std::string& titleKey) const;
 
   private:
+    // The key of an entry's text; an empty entry, which nobody listed, has none.
+    std::string keyOf(const std::string& text) const;
+
     Desktop& desktop_;
     std::unordered_map<std::string, std::string> exact_;          // key, entry text
     std::vector<std::pair<std::u32string, ListEntry>> patterns_;  // folded pattern, entry

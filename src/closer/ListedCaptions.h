@@ -28,10 +28,6 @@ class ListedCaptions : public ListBox {
     void clear() override;
 
     ListEntry entry(int index) const { return ListEntry{item(index), kind(index)}; }
-    // The key of an entry's caption; empty captions, which nobody listed, have none.
-    std::string keyOf(const std::string& caption) const { return matcher_.keyOf(caption); }
-    // Whether an exact entry has this key.
-    bool listsKey(const std::string& key) { return matcher().listsKey(key); }
     // The entries as they are now.
     const EntryMatcher& matcher();
 

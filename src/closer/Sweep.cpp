@@ -19,7 +19,7 @@ void Sweep::tmrVerifica_Timer() {
     const TitleIndex titles(desktop_);
     for (int i = count - 1; i >= 0; --i) {
         const ListEntry entry = lstCaption_.entry(i);
-        for (WindowId window : titles.windowsFor(entry, lstCaption_.keyOf(entry.text))) {
+        for (WindowId window : titles.windowsFor(entry)) {
             if (engine_.closeInBackground(window, entry, CloseTrigger::Sweep)) {
                 break;
             }

@@ -4,7 +4,7 @@
 
 namespace zorvel {
 
-TitleIndex::TitleIndex(Desktop& desktop) {
+TitleIndex::TitleIndex(Desktop& desktop) : desktop_(desktop) {
     for (const TopWindow& window : desktop.topLevelWindows()) {
         const auto [at, added] = byKey_.try_emplace(desktop.titleKey(window.title));
         at->second.push_back(window.id);
@@ -14,12 +14,15 @@ TitleIndex::TitleIndex(Desktop& desktop) {
     }
 }
 
-std::vector<WindowId> TitleIndex::windowsFor(const ListEntry& entry, const std::string& key) const {
-    if (key.empty()) {
+std::vector<WindowId> TitleIndex::windowsFor(const ListEntry& entry) const {
+    // An empty entry would match untitled windows, which nobody listed.
+    if (entry.text.empty()) {
         return {};
     }
+    const std::string key = desktop_.titleKey(entry.text);
     if (entry.kind == EntryKind::Caption) {
-        return windowsWithKey(key);
+        const auto found = byKey_.find(key);
+        return found == byKey_.end() ? std::vector<WindowId>{} : found->second;
     }
     if (!wildcard::broadEnough(key)) {
         return {};
@@ -37,12 +40,6 @@ std::vector<WindowId> TitleIndex::windowsFor(const ListEntry& entry, const std::
         }
     }
     return found;
-}
-
-const std::vector<WindowId>& TitleIndex::windowsWithKey(const std::string& key) const {
-    static const std::vector<WindowId> kNone;
-    const auto found = byKey_.find(key);
-    return found == byKey_.end() ? kNone : found->second;
 }
 
 }  // namespace zorvel

@@ -14,12 +14,11 @@ namespace zorvel {
 class TitleIndex {
   public:
     explicit TitleIndex(Desktop& desktop);
-    // The windows whose whole title has this key, in stacking order, topmost first.
-    const std::vector<WindowId>& windowsWithKey(const std::string& key) const;
-    // The windows an entry matches, in stacking order; `key` is the entry's own key.
-    std::vector<WindowId> windowsFor(const ListEntry& entry, const std::string& key) const;
+    // The windows an entry matches, in stacking order, topmost first.
+    std::vector<WindowId> windowsFor(const ListEntry& entry) const;
 
   private:
+    Desktop& desktop_;
     std::unordered_map<std::string, std::vector<WindowId>> byKey_;
     // Every titled window with its key as characters, in stacking order: read only when a
     // pattern asks, so a list of exact captions pays nothing for it.

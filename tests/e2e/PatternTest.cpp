@@ -14,6 +14,7 @@ namespace {
 
 using namespace zorvel::win32;
 using Lines = std::vector<std::string>;
+using Entries = std::vector<std::pair<std::string, EntryKind>>;
 
 // The message text of an open box (its static control).
 std::string boxText(HWND box) {
@@ -21,8 +22,8 @@ std::string boxText(HWND box) {
 }
 
 // Each entry's text and kind, as the list's own messages tell them.
-std::vector<std::pair<std::string, EntryKind>> entries(const Zorvel& zorvel) {
-    std::vector<std::pair<std::string, EntryKind>> shown;
+Entries entries(const Zorvel& zorvel) {
+    Entries shown;
     const Lines texts = zorvel.list();
     for (size_t i = 0; i < texts.size(); ++i) {
         const LRESULT data =
@@ -77,8 +78,7 @@ TEST_F(PatternTest, TheQuestionCountsTheMatchingWindowsAndItsAnswerDecidesTheEnt
     press(ask("Oferta ?"), IDNO);
     ASSERT_TRUE(zorvel.waitForList({"Oferta *", "Oferta ?"}));
     EXPECT_EQ(entries(zorvel),
-              (std::vector<std::pair<std::string, EntryKind>>{{"Oferta *", EntryKind::Pattern},
-                                                              {"Oferta ?", EntryKind::Caption}}));
+              (Entries{{"Oferta *", EntryKind::Pattern}, {"Oferta ?", EntryKind::Caption}}));
 
     press(ask("*a*"), IDYES);
     HWND refusal = zorvel.waitForMessageBox();
@@ -94,10 +94,9 @@ TEST_F(PatternTest, PatternsSurviveARestartInTheirOwnSectionAndCaptionKeysIgnore
     zorvel.add("Alfa");
     press(ask("Oferta *"), IDNO);
     ASSERT_TRUE(zorvel.waitForList({"Alfa", "Oferta *", "Reclama ?"}));
-    EXPECT_EQ(entries(zorvel),
-              (std::vector<std::pair<std::string, EntryKind>>{{"Alfa", EntryKind::Caption},
-                                                              {"Oferta *", EntryKind::Caption},
-                                                              {"Reclama ?", EntryKind::Pattern}}));
+    EXPECT_EQ(entries(zorvel), (Entries{{"Alfa", EntryKind::Caption},
+                                        {"Oferta *", EntryKind::Caption},
+                                        {"Reclama ?", EntryKind::Pattern}}));
     ASSERT_TRUE(zorvel.exit());
     const Lines saved = settingsLines(zorvel.settingsFile());
     EXPECT_TRUE(holdsInOrder(
@@ -108,10 +107,9 @@ TEST_F(PatternTest, PatternsSurviveARestartInTheirOwnSectionAndCaptionKeysIgnore
     Zorvel again(zorvel.dir().path());
     again.start();
     ASSERT_TRUE(again.waitForList({"Alfa", "Oferta *", "Reclama ?"}));
-    EXPECT_EQ(entries(again),
-              (std::vector<std::pair<std::string, EntryKind>>{{"Alfa", EntryKind::Caption},
-                                                              {"Oferta *", EntryKind::Caption},
-                                                              {"Reclama ?", EntryKind::Pattern}}));
+    EXPECT_EQ(entries(again), (Entries{{"Alfa", EntryKind::Caption},
+                                       {"Oferta *", EntryKind::Caption},
+                                       {"Reclama ?", EntryKind::Pattern}}));
     ASSERT_TRUE(again.exit());
 }
 
@@ -148,8 +146,7 @@ TEST(PatternFileTest, ACaptionWithAStarFromAnOlderFileStaysExact) {
                           "[FERESTRE_DE_INCHIS]\r\nCaption1=Reclama*\r\n"));
     zorvel.start();
     ASSERT_TRUE(zorvel.waitForList({"Reclama*"}));
-    EXPECT_EQ(entries(zorvel),
-              (std::vector<std::pair<std::string, EntryKind>>{{"Reclama*", EntryKind::Caption}}));
+    EXPECT_EQ(entries(zorvel), (Entries{{"Reclama*", EntryKind::Caption}}));
 }
 
 }  // namespace

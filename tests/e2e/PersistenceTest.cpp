@@ -81,8 +81,9 @@ TEST(PersistenceTest, AFileHeldOpenIsAskedAboutAndSavedAtTheNextExit) {
     zorvel.click(kCmdExit);
     HWND box = answerBox(zorvel, texts::kSettingsNotSaved, IDRETRY);
     ASSERT_NE(box, nullptr);
-    // The box's Retry button, pressed while the file is still held, must bring the box
-    // back (the save failed again); its Cancel then keeps Zorvel running.
+    // What is tested is Zorvel's own Retry button, pressed once: the file is still held, so
+    // its save fails again and the box must come back; the test itself tries nothing twice.
+    // Cancel in the second box then keeps Zorvel running.
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
     ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved, IDCANCEL), nullptr);
     EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));

@@ -34,12 +34,12 @@ bool FakeForm::askRetry(const std::string& text, const std::string& title) {
     if (whileAsking) {
         whileAsking();
     }
-    if (retryAnswers.empty()) {
+    if (saveBoxPresses.empty()) {
         return false;
     }
-    const bool retry = retryAnswers.front();
-    retryAnswers.pop_front();
-    return retry;
+    const bool pressedRetry = saveBoxPresses.front();
+    saveBoxPresses.pop_front();
+    return pressedRetry;
 }
 
 void FakeForm::unload() {

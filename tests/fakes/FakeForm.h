@@ -58,9 +58,9 @@ class FakeForm : public Form {
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
-    // What the user presses in the failed-save box, in order: true for its Retry button,
-    // Cancel once they run out. Scripted answers, not attempts of the test's own.
-    std::deque<bool> retryAnswers;
+    // The buttons the user presses in the failed-save box, one per box, in order: true for
+    // Retry, Cancel once they run out. This scripts the user; no test tries anything twice.
+    std::deque<bool> saveBoxPresses;
     std::vector<std::string> retryQuestions;
     std::map<CheckedMenuItem, bool> menuChecks;
     std::function<void()> onUnload;

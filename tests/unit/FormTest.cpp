@@ -190,7 +190,7 @@ TEST_F(FormTest, RetrySavesAgainAndAsksAgainWhileTheSaveFails) {
     txtCaption.value = "Reclama";
     form.cmdAdauga_Click();
     store.directoryReadOnly = true;
-    window.retryAnswers = {true, true, true};
+    window.saveBoxPresses = {true, true, true};
     // The user frees the file while the third question is open.
     window.whileAsking = [&] { store.directoryReadOnly = window.retryQuestions.size() < 3; };
     form.mnuExit_Click();

@@ -120,7 +120,7 @@ Observed runTick(const Scenario& scenario, bool naive) {
         // One title search per entry, closing the first window that bears it.
         for (int i = lstCaption.count() - 1; i >= 0; --i) {
             const ListEntry entry = captions.entry(i);
-            const std::string key = captions.keyOf(entry.text);
+            const std::string key = desktop.titleKey(entry.text);
             for (const TopWindow& w : desktop.topLevelWindows()) {
                 if (!key.empty() && desktop.titleKey(w.title) == key &&
                     engine.closeInBackground(w.id, entry, CloseTrigger::Sweep)) {

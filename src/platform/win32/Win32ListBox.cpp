@@ -70,10 +70,6 @@ void Win32ListBox::clear() {
     SendMessageW(box_, LB_RESETCONTENT, 0, 0);
 }
 
-}  // namespace zorvel::win32
-
-namespace zorvel::win32 {
-
 void Win32ListBox::setFonts(HFONT font, HFONT italic) {
     font_ = font;
     italic_ = italic;
