@@ -214,9 +214,22 @@ Process::Process(const std::wstring& exe, const std::wstring& arguments, const s
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        dir.empty() ? nullptr : dir.c_str(), &startup, &info_)) {
+    // Wine fails a start with ERROR_INTERNAL_ERROR when the new process vanishes before its
+    // loader has reported to the server and without an exit code; a crash in the program's
+    // own start-up would give its exception code instead. The program never ran, so starting
+    // it again hides nothing of it. Seen once over many full runs; other failures stand.
+    for (int start = 0; start < 3; ++start) {
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           dir.empty() ? nullptr : dir.c_str(), &startup, &info_)) {
+            startError_ = 0;
+            return;
+        }
         startError_ = GetLastError();
+        if (startError_ != ERROR_INTERNAL_ERROR) {
+            return;
+        }
+        std::fprintf(stderr, "Wine lost the start of %ls before it ran; starting it again\n",
+                     exe.c_str());
     }
 }
 
