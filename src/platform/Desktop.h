@@ -42,7 +42,8 @@ class Desktop {
     // Whether two windows belong to one thread (one program's user interface).
     virtual bool sameThread(WindowId a, WindowId b) = 0;
     // Alt+F4 addressed to the window itself, as its own key messages, without waiting; it
-    // cannot reach any other window. False when the window is gone or hidden.
+    // cannot reach any other window. False when the window is gone or hidden before its F4
+    // is pressed; key-ups that find it already gone do not count.
     virtual bool sendCloseChord(WindowId target) = 0;
     // The close command Alt+F4 asks of a window's default handling, posted to it; false when
     // the window is gone, hidden or disabled (a question of its own is up).

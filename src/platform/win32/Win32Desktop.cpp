@@ -205,10 +205,15 @@ bool Win32Desktop::sendCloseChord(WindowId target) {
     }
     // Posted to the window itself, so the keys cannot land on whatever has the focus in its
     // thread; its default handling turns them into its close command, as a typed Alt+F4.
-    return PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, keyData(VK_MENU, true, false)) &&
-           PostMessageW(window, WM_SYSKEYDOWN, VK_F4, keyData(VK_F4, true, false)) &&
-           PostMessageW(window, WM_SYSKEYUP, VK_F4, keyData(VK_F4, true, true)) &&
-           PostMessageW(window, WM_KEYUP, VK_MENU, keyData(VK_MENU, false, true));
+    if (!PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, keyData(VK_MENU, true, false)) ||
+        !PostMessageW(window, WM_SYSKEYDOWN, VK_F4, keyData(VK_F4, true, false))) {
+        return false;
+    }
+    // Sent once F4 is pressed: a quick window may be gone before its key-ups are posted, and
+    // their failure must not make its close look unsent and go unrecorded.
+    PostMessageW(window, WM_SYSKEYUP, VK_F4, keyData(VK_F4, true, true));
+    PostMessageW(window, WM_KEYUP, VK_MENU, keyData(VK_MENU, false, true));
+    return true;
 }
 
 bool Win32Desktop::sendCloseCommand(WindowId target) {
