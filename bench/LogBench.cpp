@@ -66,7 +66,7 @@ zorvel::CloseRecord close(int i) {
     return zorvel::CloseRecord{
         i % 3 == 0 ? CloseTrigger::Sweep : CloseTrigger::Appeared,
         outcome,
-        entry,
+        {entry},
         entry + " - oferta speciala nr. " + std::to_string(i),
         "reclame.exe",
         outcome == CloseOutcome::Closed ? std::optional<std::int64_t>(i % 40) : std::nullopt};

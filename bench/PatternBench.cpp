@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
 
     std::printf("| case | runs | matched | median us | worst us |\n|---|---|---|---|---|\n");
     report("new window against 1,000 captions and 100 patterns (fold included)", runs,
-           [&] { return matcher.find(desktop.titleKey(newTitle)).has_value(); });
+           [&] { return matcher.find(desktop.titleKey(newTitle), 0).has_value(); });
     report("`*a*a*a*a*a*b` against 255 a's", runs,
            [&] { return zorvel::wildcard::matches(worstPattern, worstTitle); });
     return 0;

@@ -106,9 +106,9 @@ SettingsTimes timeSettings(const std::wstring& dir, int runs) {
         zorvel::Settings first(store, list, text, timer);
         list.clear();
         first.load();
-        std::vector<std::string> captions;
+        std::vector<zorvel::ListEntry> captions;
         for (int i = 0; i < kCaptions; ++i) {
-            captions.push_back(caption(i));
+            captions.push_back({caption(i)});
         }
         list.addAll(captions);
         saves.push_back(millisecondsOf([&] { first.save(); }));

@@ -51,7 +51,7 @@ bool CloseEngine::closable(WindowId window, const ListEntry& entry) {
     // Our own windows and the shell's are never closed, whatever the list holds.
     return window != 0 && desktop_.isVisible(window) && !desktop_.isOurs(window) &&
            !desktop_.isShell(window) &&
-           matcher_.matches(entry, desktop_.titleKey(desktop_.wholeTitle(window)));
+           matcher_.matches(entry, desktop_.titleKey(desktop_.wholeTitle(window)), window);
 }
 
 bool CloseEngine::mayClose(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
@@ -159,7 +159,7 @@ bool CloseEngine::over(WindowId window, Awaited& awaited, std::int64_t elapsed) 
 void CloseEngine::record(CloseTrigger trigger, CloseOutcome outcome, const ListEntry& entry,
                          std::string title, std::string program, std::optional<std::int64_t> ms) {
     recorder_.record(
-        CloseRecord{trigger, outcome, entry.text, std::move(title), std::move(program), ms});
+        CloseRecord{trigger, outcome, entry, std::move(title), std::move(program), ms});
 }
 
 void CloseEngine::keepPulsing() {

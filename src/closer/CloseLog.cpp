@@ -57,7 +57,7 @@ std::string logLine(const LocalTime& t, const CloseRecord& record) {
     line += word(record.trigger);
     line += '\t';
     line += words(record.outcome);
-    appendField(line, record.entry);
+    appendField(line, record.entry.text);
     appendField(line, record.title);
     appendField(line, record.program);
     line += '\t';

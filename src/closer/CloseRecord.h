@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Entry.h"
+
 namespace zorvel {
 
 enum class CloseTrigger { Appeared, Sweep, User };
@@ -13,7 +15,7 @@ enum class CloseOutcome { Closed, NotClosed, HigherRights };
 struct CloseRecord {
     CloseTrigger trigger = CloseTrigger::Sweep;
     CloseOutcome outcome = CloseOutcome::Closed;
-    std::string entry;                    // the list entry that matched
+    ListEntry entry;                      // the list entry that matched
     std::string title;                    // the window's whole title
     std::string program;                  // file name of the window's program, may be empty
     std::optional<std::int64_t> closeMs;  // chord to gone, for Closed only

@@ -2,14 +2,21 @@
 
 namespace zorvel {
 
-void ListedCaptions::add(const std::string& text, EntryKind kind) {
-    list_.add(text, kind);
+void ListedCaptions::add(const ListEntry& entry) {
+    list_.add(entry);
     stale_ = true;
 }
 
-void ListedCaptions::addAll(const std::vector<std::string>& texts, EntryKind kind) {
-    list_.addAll(texts, kind);
+void ListedCaptions::addAll(const std::vector<ListEntry>& entries) {
+    list_.addAll(entries);
     stale_ = true;
+}
+
+void ListedCaptions::update(int index, const ListEntry& entry) {
+    const ListEntry before = list_.entry(index);
+    list_.update(index, entry);
+    // A count changes at every close: only what matching reads makes the matcher stale.
+    stale_ = stale_ || before.program != entry.program || before.button != entry.button;
 }
 
 void ListedCaptions::removeAt(int index) {
@@ -20,6 +27,15 @@ void ListedCaptions::removeAt(int index) {
 void ListedCaptions::clear() {
     list_.clear();
     stale_ = true;
+}
+
+int ListedCaptions::find(const ListEntry& entry) const {
+    for (int i = 0; i < list_.count(); ++i) {
+        if (list_.item(i) == entry.text && list_.kind(i) == entry.kind) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 const EntryMatcher& ListedCaptions::matcher() {

@@ -16,18 +16,19 @@ class ListedCaptions : public ListBox {
     ListedCaptions(ListBox& list, Desktop& desktop) : list_(list), matcher_(desktop) {}
 
     using ListBox::add;
-    using ListBox::addAll;
     int count() const override { return list_.count(); }
     std::string item(int index) const override { return list_.item(index); }
-    EntryKind kind(int index) const override { return list_.kind(index); }
+    ListEntry entry(int index) const override { return list_.entry(index); }
     int selectedIndex() const override { return list_.selectedIndex(); }
     void select(int index) override { list_.select(index); }
-    void add(const std::string& text, EntryKind kind) override;
-    void addAll(const std::vector<std::string>& texts, EntryKind kind) override;
+    void add(const ListEntry& entry) override;
+    void addAll(const std::vector<ListEntry>& entries) override;
+    void update(int index, const ListEntry& entry) override;
     void removeAt(int index) override;
     void clear() override;
 
-    ListEntry entry(int index) const { return ListEntry{item(index), kind(index)}; }
+    // The index of an entry of this text and kind; -1 when there is none.
+    int find(const ListEntry& entry) const;
     // The entries as they are now.
     const EntryMatcher& matcher();
 

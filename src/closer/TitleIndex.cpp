@@ -15,6 +15,19 @@ TitleIndex::TitleIndex(Desktop& desktop) : desktop_(desktop) {
 }
 
 std::vector<WindowId> TitleIndex::windowsFor(const ListEntry& entry) const {
+    std::vector<WindowId> found = windowsTitled(entry);
+    if (!entry.program.empty()) {
+        // Read only for the windows the title matched.
+        const std::string program = desktop_.titleKey(programFileName(entry.program));
+        std::erase_if(found, [&](WindowId window) {
+            const std::string name = desktop_.programName(window);
+            return name.empty() || desktop_.titleKey(name) != program;
+        });
+    }
+    return found;
+}
+
+std::vector<WindowId> TitleIndex::windowsTitled(const ListEntry& entry) const {
     // An empty entry would match untitled windows, which nobody listed.
     if (entry.text.empty()) {
         return {};

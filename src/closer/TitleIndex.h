@@ -16,6 +16,8 @@ class TitleIndex {
     explicit TitleIndex(Desktop& desktop);
     // The windows an entry matches, in stacking order, topmost first.
     std::vector<WindowId> windowsFor(const ListEntry& entry) const;
+    // The same, whatever their program.
+    std::vector<WindowId> windowsTitled(const ListEntry& entry) const;
 
   private:
     Desktop& desktop_;

@@ -34,7 +34,8 @@ void Watcher::eventsLost() {
         return;
     }
     for (const TopWindow& window : desktop_.topLevelWindows()) {
-        if (const auto entry = captions_.matcher().find(desktop_.titleKey(window.title))) {
+        if (const auto entry =
+                captions_.matcher().find(desktop_.titleKey(window.title), window.id)) {
             engine_.closeInBackground(window.id, *entry, CloseTrigger::Appeared);
         }
     }
@@ -65,7 +66,8 @@ bool Watcher::look(WindowId window) {
         // dropped when its watch ends.
         return false;
     }
-    const auto entry = captions_.matcher().find(desktop_.titleKey(desktop_.wholeTitle(window)));
+    const auto entry =
+        captions_.matcher().find(desktop_.titleKey(desktop_.wholeTitle(window)), window);
     return entry && engine_.closeInBackground(window, *entry, CloseTrigger::Appeared);
 }
 

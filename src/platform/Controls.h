@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Entry.h"
+
 namespace zorvel {
 
 // A window of the desktop, as the platform identifies it; 0 is no window.
@@ -15,29 +17,31 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
-// What an entry of the caption list stands for: one whole title, or a pattern of titles.
-enum class EntryKind { Caption, Pattern };
-
-// The sorted list box: the caption list lives here and nowhere else. Captions and patterns
-// sort among each other by their text.
+// The sorted list box: the caption list lives here and nowhere else. Entries sort among each
+// other by their text, whatever their kind; each keeps the rest of what it is beside it.
 class ListBox {
   public:
     virtual ~ListBox() = default;
     virtual int count() const = 0;
     virtual std::string item(int index) const = 0;
-    virtual EntryKind kind(int index) const = 0;
+    // The whole entry; a default one past the end.
+    virtual ListEntry entry(int index) const = 0;
+    EntryKind kind(int index) const { return entry(index).kind; }
     virtual int selectedIndex() const = 0;  // -1 when nothing is selected
     virtual void select(int index) = 0;     // -1 clears the selection
     // Takes its sorted place.
-    virtual void add(const std::string& text, EntryKind kind) = 0;
-    void add(const std::string& text) { add(text, EntryKind::Caption); }
+    virtual void add(const ListEntry& entry) = 0;
+    void add(const std::string& text, EntryKind kind = EntryKind::Caption) {
+        add(ListEntry{text, kind});
+    }
     // Adds many at once, each to its sorted place; the real control draws once, at the end.
-    virtual void addAll(const std::vector<std::string>& texts, EntryKind kind) {
-        for (const std::string& text : texts) {
-            add(text, kind);
+    virtual void addAll(const std::vector<ListEntry>& entries) {
+        for (const ListEntry& entry : entries) {
+            add(entry);
         }
     }
-    void addAll(const std::vector<std::string>& texts) { addAll(texts, EntryKind::Caption); }
+    // What is kept beside the entry's text changes; its text and place stay.
+    virtual void update(int index, const ListEntry& entry) = 0;
     virtual void removeAt(int index) = 0;
     virtual void clear() = 0;
 };

@@ -250,17 +250,38 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     target.keys.push_back(fold(key));
 }
 
+void ProfileDocument::remove(std::string_view section, std::string_view key) {
+    const std::string folded = fold(section);
+    const auto found = keys_.find(lookupName(folded, key));
+    if (found == keys_.end()) {
+        return;
+    }
+    const Place place = found->second;
+    if (place.added == kRead) {
+        lines_[place.line].removed = true;
+    } else {
+        lines_[place.line].added[place.added].clear();
+    }
+    keys_.erase(found);
+    std::erase(sections_[folded].keys, fold(key));
+}
+
 std::string ProfileDocument::text() const {
     std::string out;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
+        if (line.removed) {
+            for (const std::string& added : line.added) {
+                out += added.empty() ? "" : added + std::string(kNewLineBreak);
+            }
+            continue;
+        }
         out += line.text;
         // The last line may lack a break; one is needed once anything follows it.
         const bool followed = i + 1 < lines_.size() || !line.added.empty();
         out += line.lineBreak.empty() && followed ? kNewLineBreak : line.lineBreak;
         for (const std::string& added : line.added) {
-            out += added;
-            out += kNewLineBreak;
+            out += added.empty() ? "" : added + std::string(kNewLineBreak);
         }
     }
     return out;

@@ -36,6 +36,8 @@ class ProfileDocument {
     std::vector<Entry> entries(std::string_view section) const;
     // Stores the value so that a read gives it back whole: quoted when its ends need it.
     void set(std::string_view section, std::string_view key, std::string_view value);
+    // Takes the key's line out; nothing when the section has no such key.
+    void remove(std::string_view section, std::string_view key);
 
     // The file as it was read, in its encoding; an ANSI file whose text no longer fits its
     // code page, or would read back as UTF-8, becomes UTF-16LE with a byte-order mark.
@@ -46,7 +48,8 @@ class ProfileDocument {
     struct Line {
         std::string text;                // without its line break
         std::string lineBreak;           // as read: CR LF, LF, or none at the end of the file
-        std::vector<std::string> added;  // keys set after this line, each ending in CR LF
+        std::vector<std::string> added;  // keys set after this line; empty: removed
+        bool removed = false;
     };
     // Where a key's line is: a line read from the file, or one set after it.
     static constexpr std::size_t kRead = static_cast<std::size_t>(-1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -28,6 +29,13 @@ constexpr char kCaptionKey[] = "Caption";
 constexpr char kPatternCountKey[] = "Nr_modele";
 constexpr char kPatterns[] = "MODELE_DE_INCHIS";
 constexpr char kPatternKey[] = "Model";
+// Beside each entry's key, with its number: what else the entry is. Zorvel's own keys, so a
+// save removes those an entry no longer has.
+constexpr char kProgramKey[] = "Program";
+constexpr char kButtonKey[] = "Buton";
+constexpr char kButtonIdKey[] = "ButonId";
+constexpr char kClosedKey[] = "Inchise";
+constexpr char kLastClosedKey[] = "Ultima";
 
 // n of a key read as `name` followed by n; a key spelt otherwise (a leading zero, a sign)
 // is another key, as in a look-up by name.
@@ -49,6 +57,22 @@ std::optional<std::uint64_t> keyNumber(std::string_view key, std::string_view na
             return std::nullopt;
         }
         number = number * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    return number;
+}
+
+// A whole number, blanks around it allowed; nothing for any other text.
+std::optional<long long> wholeNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    long long number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
     }
     return number;
 }
@@ -98,11 +122,29 @@ void Settings::saveEntries(ProfileDocument& document, EntryKind kind, const char
         if (lstCaption_.kind(i) == kind) {
             // Entries come in also by ways other than the box (the picker, the load): a line
             // break must never write lines of its own.
-            document.set(section, key + std::to_string(++number),
-                         caption::asListed(lstCaption_.item(i)));
+            const std::string n = std::to_string(++number);
+            document.set(section, key + n, caption::asListed(lstCaption_.item(i)));
+            saveBeside(document, section, n, lstCaption_.entry(i));
         }
     }
     document.set(kOptions, countKey, std::to_string(number));
+}
+
+void Settings::saveBeside(ProfileDocument& document, const char* section, const std::string& n,
+                          const ListEntry& entry) {
+    const auto keep = [&](const char* key, bool has, const std::string& value) {
+        if (has) {
+            document.set(section, key + n, value);
+        } else {
+            document.remove(section, key + n);
+        }
+    };
+    keep(kProgramKey, !entry.program.empty(), entry.program);
+    keep(kButtonKey, entry.button.has_value(), entry.button ? entry.button->text : "");
+    keep(kButtonIdKey, entry.button && entry.button->id,
+         entry.button && entry.button->id ? std::to_string(*entry.button->id) : "");
+    keep(kClosedKey, entry.closed > 0, std::to_string(entry.closed));
+    keep(kLastClosedKey, !entry.lastClosed.empty(), entry.lastClosed);
 }
 
 bool Settings::hasPatterns() const {
@@ -146,8 +188,8 @@ void Settings::loadInterval(const ProfileDocument& document) {
 // Only the keys the file holds are looked at, in the order of their numbers: a count far
 // above them costs nothing. A value is loaded whatever it begins with: the document tells a
 // missing key from a present one.
-std::vector<std::string> Settings::numbered(const ProfileDocument& document, const char* countKey,
-                                            const char* section, const char* key) {
+std::vector<std::pair<std::uint64_t, std::string>> Settings::numbered(
+    const ProfileDocument& document, const char* countKey, const char* section, const char* key) {
     const std::optional<std::string> countText = document.value(kOptions, countKey);
     // Ties to the even neighbour, as the default rounding does; no number counts as 0.
     const double count = countText ? std::nearbyint(interval::leadingNumber(*countText)) : 0;
@@ -159,26 +201,51 @@ std::vector<std::string> Settings::numbered(const ProfileDocument& document, con
         }
     }
     std::sort(found.begin(), found.end());
-    std::vector<std::string> values;
-    values.reserve(found.size());
-    for (auto& [number, value] : found) {
-        values.push_back(std::move(value));
+    return found;
+}
+
+// A pattern narrower than the rule allows is not loaded: shown, it would only look like an
+// entry, and matching it would close nearly any window. An exact reading of it would be an
+// entry the user never made.
+std::vector<ListEntry> Settings::entriesIn(const ProfileDocument& document, EntryKind kind) {
+    const bool captions = kind == EntryKind::Caption;
+    const char* section = captions ? kCaptions : kPatterns;
+    std::vector<ListEntry> entries;
+    for (auto& [number, text] : numbered(document, captions ? kCountKey : kPatternCountKey, section,
+                                         captions ? kCaptionKey : kPatternKey)) {
+        if (captions || wildcard::broadEnough(text)) {
+            entries.push_back(entryAt(document, section, std::to_string(number),
+                                      ListEntry{std::move(text), kind}));
+        }
     }
-    return values;
+    return entries;
+}
+
+ListEntry Settings::entryAt(const ProfileDocument& document, const char* section,
+                            const std::string& number, ListEntry entry) {
+    const auto value = [&](const char* key) {
+        return document.value(section, key + number).value_or(std::string());
+    };
+    entry.program = programFileName(value(kProgramKey));
+    const std::optional<long long> id = wholeNumber(value(kButtonIdKey));
+    std::string buttonText = value(kButtonKey);
+    if (!buttonText.empty() || (id && *id >= 0 && *id <= 0xFFFF)) {
+        entry.button =
+            EntryButton{id && *id >= 0 && *id <= 0xFFFF ? std::optional<int>(static_cast<int>(*id))
+                                                        : std::nullopt,
+                        std::move(buttonText)};
+    }
+    entry.closed = std::max(0LL, wholeNumber(value(kClosedKey)).value_or(0));
+    entry.lastClosed = value(kLastClosedKey);
+    return entry;
 }
 
 void Settings::loadCaptions(const ProfileDocument& document) {
-    lstCaption_.addAll(numbered(document, kCountKey, kCaptions, kCaptionKey));
+    lstCaption_.addAll(entriesIn(document, EntryKind::Caption));
 }
 
-// A pattern narrower than the window allows is not loaded: shown, it would only look like
-// an entry, and matching it would close nearly any window. An exact reading of it would be
-// an entry the user never made.
 void Settings::loadPatterns(const ProfileDocument& document) {
-    std::vector<std::string> patterns =
-        numbered(document, kPatternCountKey, kPatterns, kPatternKey);
-    std::erase_if(patterns, [](const std::string& p) { return !wildcard::broadEnough(p); });
-    lstCaption_.addAll(patterns, EntryKind::Pattern);
+    lstCaption_.addAll(entriesIn(document, EntryKind::Pattern));
 }
 
 }  // namespace zorvel

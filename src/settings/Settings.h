@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -37,9 +39,18 @@ class Settings {
     // is not one this program may rewrite.
     std::optional<ProfileDocument> onDisk(bool templateWhenMissing) const;
     void loadInterval(const ProfileDocument& document);
-    // The values of a section's numbered keys, up to the count the options give, in order.
-    static std::vector<std::string> numbered(const ProfileDocument& document, const char* countKey,
-                                             const char* section, const char* key);
+    // The numbers and values of a section's numbered keys, up to the count the options give,
+    // in order.
+    static std::vector<std::pair<std::uint64_t, std::string>> numbered(
+        const ProfileDocument& document, const char* countKey, const char* section,
+        const char* key);
+    static std::vector<ListEntry> entriesIn(const ProfileDocument& document, EntryKind kind);
+    // The entry with what its numbered keys beside it say of it.
+    static ListEntry entryAt(const ProfileDocument& document, const char* section,
+                             const std::string& number, ListEntry entry);
+    // Sets the keys beside entry `n`, and removes those it has no value for.
+    static void saveBeside(ProfileDocument& document, const char* section, const std::string& n,
+                           const ListEntry& entry);
     void loadCaptions(const ProfileDocument& document);
     void loadPatterns(const ProfileDocument& document);
     bool hasPatterns() const;

@@ -81,10 +81,31 @@ std::string FakeListBox::item(int index) const {
     return items[static_cast<size_t>(index)];
 }
 
-EntryKind FakeListBox::kind(int index) const {
-    // Tests may fill `items` alone: those entries are captions.
+ListEntry FakeListBox::entry(int index) const {
     const auto at = static_cast<size_t>(index);
-    return index < 0 || at >= kinds.size() ? EntryKind::Caption : kinds[at];
+    const bool kept = index >= 0 && at < entries.size() && entries[at].text == item(index);
+    return kept ? entries[at] : ListEntry{item(index)};
+}
+
+std::vector<EntryKind> FakeListBox::kinds() const {
+    std::vector<EntryKind> shown;
+    for (int i = 0; i < count(); ++i) {
+        shown.push_back(entry(i).kind);
+    }
+    return shown;
+}
+
+void FakeListBox::update(int index, const ListEntry& changed) {
+    if (index >= 0 && index < count() && item(index) == changed.text) {
+        fillEntries();
+        entries[static_cast<size_t>(index)] = changed;
+    }
+}
+
+void FakeListBox::fillEntries() {
+    for (size_t i = entries.size(); i < items.size(); ++i) {
+        entries.push_back(ListEntry{items[i]});
+    }
 }
 
 void FakeListBox::select(int index) {
@@ -92,7 +113,8 @@ void FakeListBox::select(int index) {
     selectionHistory.push_back(selected);
 }
 
-void FakeListBox::add(const std::string& text, EntryKind kind) {
+void FakeListBox::add(const ListEntry& entry) {
+    const std::string& text = entry.text;
     // The control's binary search: an entry equal to the new one, met on the way, takes it
     // in front of itself, so equal entries land by the search's path, not in adding order.
     int index = 0;
@@ -113,9 +135,9 @@ void FakeListBox::add(const std::string& text, EntryKind kind) {
             index = middle + 1;
         }
     }
-    kinds.resize(items.size(), EntryKind::Caption);
+    fillEntries();
     items.insert(items.begin() + index, text);
-    kinds.insert(kinds.begin() + index, kind);
+    entries.insert(entries.begin() + index, entry);
     if (selected >= index) {
         ++selected;  // the selected entry stays selected
     }
@@ -125,9 +147,9 @@ void FakeListBox::removeAt(int index) {
     if (index < 0 || index >= count()) {
         return;
     }
-    kinds.resize(items.size(), EntryKind::Caption);
+    fillEntries();
     items.erase(items.begin() + index);
-    kinds.erase(kinds.begin() + index);
+    entries.erase(entries.begin() + index);
     if (index == selected) {
         selected = -1;
     } else if (index < selected) {
@@ -137,7 +159,7 @@ void FakeListBox::removeAt(int index) {
 
 void FakeListBox::clear() {
     items.clear();
-    kinds.clear();
+    entries.clear();
     selected = -1;
 }
 

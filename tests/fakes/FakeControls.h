@@ -19,17 +19,23 @@ class FakeListBox : public ListBox {
     using ListBox::add;
     int count() const override { return static_cast<int>(items.size()); }
     std::string item(int index) const override;
-    EntryKind kind(int index) const override;
+    ListEntry entry(int index) const override;
     int selectedIndex() const override { return selected; }
     void select(int index) override;
-    void add(const std::string& text, EntryKind kind) override;
+    void add(const ListEntry& entry) override;
+    void update(int index, const ListEntry& entry) override;
     void removeAt(int index) override;
     void clear() override;
+    std::vector<EntryKind> kinds() const;
 
     std::vector<std::string> items;
-    std::vector<EntryKind> kinds;  // beside items
+    // Beside items, as far as they go: tests may fill `items` alone, with plain captions.
+    std::vector<ListEntry> entries;
     int selected = -1;
     std::vector<int> selectionHistory;
+
+  private:
+    void fillEntries();
 };
 
 class FakeTextBox : public TextBox {

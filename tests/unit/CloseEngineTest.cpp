@@ -52,7 +52,7 @@ TEST_F(CloseEngineTest, AnAutomaticCloseLeavesTheForegroundAloneAndRecordsTheOut
     const CloseRecord& r = recorder.records[0];
     EXPECT_EQ(r.trigger, CloseTrigger::Sweep);
     EXPECT_EQ(r.outcome, CloseOutcome::Closed);
-    EXPECT_EQ(r.entry, "reclama");
+    EXPECT_EQ(r.entry.text, "reclama");
     EXPECT_EQ(r.title, "Reclama");
     EXPECT_EQ(r.program, "reclame.exe");
     EXPECT_EQ(r.closeMs, CloseEngine::kPulseMs);

@@ -15,7 +15,7 @@ constexpr char kMark[] = "\xEF\xBB\xBF";
 
 CloseRecord closed(const std::string& title, std::int64_t ms = 12) {
     return CloseRecord{
-        CloseTrigger::Appeared, CloseOutcome::Closed, "Reclama", title, "ad.exe", ms};
+        CloseTrigger::Appeared, CloseOutcome::Closed, {"Reclama"}, title, "ad.exe", ms};
 }
 
 std::size_t lineCount(const std::string& bytes) {
@@ -35,20 +35,24 @@ TEST(CloseLogLine, HoldsSevenFieldsInTheirWords) {
         std::string expected;
     };
     const Case cases[] = {
-        {{CloseTrigger::Appeared, CloseOutcome::Closed, "Ad", "Ad", "ad.exe", 41},
+        {{CloseTrigger::Appeared, CloseOutcome::Closed, {"Ad"}, "Ad", "ad.exe", 41},
          "aparitie\tinchisa\tAd\tAd\tad.exe\t41\r\n"},
-        {{CloseTrigger::Sweep, CloseOutcome::NotClosed, "Nag", "Nag", "nag.exe", 2000},
+        {{CloseTrigger::Sweep, CloseOutcome::NotClosed, {"Nag"}, "Nag", "nag.exe", 2000},
          "verificare\tnu s-a inchis\tNag\tNag\tnag.exe\t\r\n"},
-        {{CloseTrigger::User, CloseOutcome::HigherRights, "Admin", "Admin", "", std::nullopt},
+        {{CloseTrigger::User, CloseOutcome::HigherRights, {"Admin"}, "Admin", "", std::nullopt},
          "utilizator\tdrepturi mai mari\tAdmin\tAdmin\t\t\r\n"},
-        {{CloseTrigger::Sweep, CloseOutcome::Closed, "X", "X", "x.exe", 0},
+        {{CloseTrigger::Sweep, CloseOutcome::Closed, {"X"}, "X", "x.exe", 0},
          "verificare\tinchisa\tX\tX\tx.exe\t0\r\n"},
-        {{CloseTrigger::User, CloseOutcome::Closed, "X", "X", "x.exe", std::nullopt},
+        {{CloseTrigger::User, CloseOutcome::Closed, {"X"}, "X", "x.exe", std::nullopt},
          "utilizator\tinchisa\tX\tX\tx.exe\t\r\n"},
-        {{CloseTrigger::Appeared, CloseOutcome::Closed, "a\tb", "one\r\ntwo\nthree\rfour",
-          "p\tq.exe", 5},
+        {{CloseTrigger::Appeared,
+          CloseOutcome::Closed,
+          {"a\tb"},
+          "one\r\ntwo\nthree\rfour",
+          "p\tq.exe",
+          5},
          "aparitie\tinchisa\ta b\tone  two three four\tp q.exe\t5\r\n"},
-        {{CloseTrigger::Appeared, CloseOutcome::Closed, "Fereastră", "Fereastră", "ş.exe", 7},
+        {{CloseTrigger::Appeared, CloseOutcome::Closed, {"Fereastră"}, "Fereastră", "ş.exe", 7},
          "aparitie\tinchisa\tFereastră\tFereastră\tş.exe\t7\r\n"},
     };
     for (const Case& c : cases) {

@@ -57,9 +57,9 @@ TEST_P(EntryMatcherTableTest, PatternAgainstTitle) {
     EntryMatcher matcher(desktop);
     const MatchCase& row = GetParam();
     const ListEntry entry{row.pattern, EntryKind::Pattern};
-    EXPECT_EQ(matcher.matches(entry, desktop.titleKey(row.title)), row.matches);
+    EXPECT_EQ(matcher.matches(entry, desktop.titleKey(row.title), 0), row.matches);
     matcher.add(entry);
-    EXPECT_EQ(matcher.find(desktop.titleKey(row.title)).has_value(), row.matches);
+    EXPECT_EQ(matcher.find(desktop.titleKey(row.title), 0).has_value(), row.matches);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EntryMatcherTableTest, ::testing::ValuesIn(kMatchCases),
@@ -81,8 +81,8 @@ TEST(EntryMatcherTest, BroadPatternsAreRefusedAndMatchNothing) {
         matcher.add({row.pattern, EntryKind::Pattern});
         if (!row.broadEnough) {
             const std::string anyTitle = desktop.titleKey("a" + row.pattern + "abc");
-            EXPECT_FALSE(matcher.find(anyTitle)) << row.pattern;
-            EXPECT_FALSE(matcher.matches({row.pattern, EntryKind::Pattern}, anyTitle));
+            EXPECT_FALSE(matcher.find(anyTitle, 0)) << row.pattern;
+            EXPECT_FALSE(matcher.matches({row.pattern, EntryKind::Pattern}, anyTitle, 0));
         }
     }
 }
@@ -95,7 +95,7 @@ TEST(EntryMatcherTest, ExactEntriesFirstThenPatternsInTheirOrder) {
     matcher.add({"oferta 1234", EntryKind::Caption});
     matcher.add({"Reclama*", EntryKind::Caption});
     const auto find = [&](const std::string& title) {
-        return matcher.find(desktop.titleKey(title));
+        return matcher.find(desktop.titleKey(title), 0);
     };
     EXPECT_EQ(find("Oferta 1234"), (ListEntry{"oferta 1234", EntryKind::Caption}));
     EXPECT_EQ(find("Oferta 12"), (ListEntry{"Oferta *", EntryKind::Pattern}));
@@ -103,6 +103,53 @@ TEST(EntryMatcherTest, ExactEntriesFirstThenPatternsInTheirOrder) {
     EXPECT_EQ(find("Reclama*"), (ListEntry{"Reclama*", EntryKind::Caption}));
     EXPECT_FALSE(find("Reclama noua"));
     EXPECT_FALSE(find(""));
+}
+
+// An entry naming a program matches only that program's windows; one naming none, any.
+TEST(EntryMatcherTest, AProgramQualifiesTheTitle) {
+    struct Row {
+        const char* name;
+        ListEntry entry;
+        std::string windowProgram;
+        bool matches;
+    };
+    const std::vector<Row> rows = {
+        {"SameProgram", {"Oferta", EntryKind::Caption, "reclame.exe"}, "reclame.exe", true},
+        {"CaseIgnored", {"Oferta", EntryKind::Caption, "RECLAME.exe"}, "Reclame.EXE", true},
+        {"PathInTheFile",
+         {"Oferta", EntryKind::Caption, "C:\\Ad\\reclame.exe"},
+         "reclame.exe",
+         true},
+        {"OtherProgram", {"Oferta", EntryKind::Caption, "reclame.exe"}, "editor.exe", false},
+        {"UnreadableProgram", {"Oferta", EntryKind::Caption, "reclame.exe"}, "", false},
+        {"NoneNamedAnyProgram", {"Oferta", EntryKind::Caption}, "", true},
+        {"PatternSameProgram", {"Ofert?", EntryKind::Pattern, "reclame.exe"}, "reclame.exe", true},
+        {"PatternOtherProgram", {"Ofert?", EntryKind::Pattern, "reclame.exe"}, "x.exe", false},
+    };
+    for (const Row& row : rows) {
+        fakes::FakeDesktop desktop;
+        const WindowId window = desktop.open("Oferta");
+        desktop.find(window)->program = row.windowProgram;
+        EntryMatcher matcher(desktop);
+        const std::string key = desktop.titleKey("Oferta");
+        EXPECT_EQ(matcher.matches(row.entry, key, window), row.matches) << row.name;
+        matcher.add(row.entry);
+        EXPECT_EQ(matcher.find(key, window).has_value(), row.matches) << row.name;
+    }
+}
+
+TEST(EntryMatcherTest, OfOneTitleTheEntryNamingTheWindowsProgramComesFirst) {
+    fakes::FakeDesktop desktop;
+    const WindowId ad = desktop.open("Oferta");
+    const WindowId other = desktop.open("Oferta");
+    desktop.find(other)->program = "editor.exe";
+    EntryMatcher matcher(desktop);
+    const ListEntry any{"Oferta"};
+    const ListEntry ofAd{"Oferta", EntryKind::Caption, "reclame.exe", EntryButton{7, "Nu"}};
+    matcher.add(any);
+    matcher.add(ofAd);
+    EXPECT_EQ(matcher.find(desktop.titleKey("Oferta"), ad), ofAd);
+    EXPECT_EQ(matcher.find(desktop.titleKey("Oferta"), other), any);
 }
 
 TEST(EntryMatcherTest, WorstCasePatternStaysLinear) {

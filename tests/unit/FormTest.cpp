@@ -243,7 +243,7 @@ TEST_F(FormTest, APickDisarmsThroughTheCheckBoxHandler) {
     EXPECT_EQ(desktop.lastPoint, (Point{189, 320}));
 }
 
-const CloseRecord kClosed{CloseTrigger::Sweep, CloseOutcome::Closed, "Ad", "Ad", "ad.exe", 30};
+const CloseRecord kClosed{CloseTrigger::Sweep, CloseOutcome::Closed, {"Ad"}, "Ad", "ad.exe", 30};
 
 TEST_F(FormTest, TheLogMenuOpensTheRecordFileMadeFirst) {
     form.Form_Load();

@@ -149,7 +149,7 @@ TEST_F(ListEditorTest, TextWithWildcardsAsksAndTheAnswerDecidesTheEntry) {
         add(row.typed);
         EXPECT_EQ(form.questions.size(), 1u);
         EXPECT_EQ(lstCaption.items, row.items);
-        EXPECT_EQ(lstCaption.kinds, row.kinds);
+        EXPECT_EQ(lstCaption.kinds(), row.kinds);
         EXPECT_EQ(txtCaption.value, row.leftInBox);
         ASSERT_EQ(form.warnings.size(), row.warnings);
         if (row.warnings != 0) {
@@ -161,7 +161,7 @@ TEST_F(ListEditorTest, TextWithWildcardsAsksAndTheAnswerDecidesTheEntry) {
 TEST_F(ListEditorTest, PlainTextIsAddedExactWithoutAQuestion) {
     add("Oferta speciala");
     EXPECT_TRUE(form.questions.empty());
-    EXPECT_EQ(lstCaption.kinds, (Kinds{kCaption}));
+    EXPECT_EQ(lstCaption.kinds(), (Kinds{kCaption}));
 }
 
 TEST_F(ListEditorTest, TheQuestionCountsTheMatchingWindowsOfOthersAndNamesFive) {
@@ -205,7 +205,7 @@ TEST_F(ListEditorTest, ModifyOnAPatternGivesItsTextBackAndAddingItAsksAgain) {
     form.answer = Answer::No;
     editor.cmdAdauga_Click();
     EXPECT_EQ(form.questions.size(), 2u);
-    EXPECT_EQ(lstCaption.kinds, (Kinds{kCaption}));
+    EXPECT_EQ(lstCaption.kinds(), (Kinds{kCaption}));
 }
 
 TEST_F(ListEditorTest, ClearEmptiesWithoutAskingOrMovingFocus) {

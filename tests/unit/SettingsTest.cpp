@@ -467,7 +467,7 @@ TEST(SettingsPatternTest, PatternsRoundTripInTheirOwnSectionAndCaptionKeysCountO
                          "Model1=*Promo ?", "Model2=Oferta *"}));
     Start second(store);
     EXPECT_EQ(second.lstCaption.items, (Items{"*Promo ?", "Oferta *", "Reclama", "Reclama?"}));
-    EXPECT_EQ(second.lstCaption.kinds,
+    EXPECT_EQ(second.lstCaption.kinds(),
               (std::vector<EntryKind>{EntryKind::Pattern, EntryKind::Pattern, EntryKind::Caption,
                                       EntryKind::Caption}));
 }
@@ -506,6 +506,58 @@ TEST(SettingsPatternTest, ABroadPatternInTheFileIsNotLoaded) {
     Start run(store);
     EXPECT_EQ(run.lstCaption.items, Items{"***Oferta*"});
     EXPECT_EQ(run.lstCaption.kind(0), EntryKind::Pattern);
+}
+
+// What else an entry is travels beside its key and follows it through a save; a key the entry
+// no longer has goes, whoever wrote it.
+TEST(SettingsEntryKeysTest, KeysBesideAnEntryLoadAndSave) {
+    fakes::MemoryStore store(crlfLines({"[OPTIUNI]",
+                                        "Nr_ferestre=3",
+                                        "Nr_modele=1",
+                                        "[FERESTRE_DE_INCHIS]",
+                                        "Caption1=Alfa",
+                                        "Program1=C:\\Reclame\\reclame.exe",
+                                        "Buton1=Nu",
+                                        "ButonId1=7",
+                                        "Inchise1=12",
+                                        "Ultima1=2026-12-08 10:41:07",
+                                        "Caption2=Beta",
+                                        "Program2=",
+                                        "Buton2=Mai tarziu",
+                                        "ButonId2=x",
+                                        "Inchise2=-3",
+                                        "Caption3=Gama",
+                                        "Buton3=",
+                                        "ButonId3=2",
+                                        "[MODELE_DE_INCHIS]",
+                                        "Model1=Oferta *",
+                                        "Program1=oferte.exe"}));
+    Start run(store);
+    ASSERT_EQ(run.lstCaption.items, (Items{"Alfa", "Beta", "Gama", "Oferta *"}));
+    EXPECT_EQ(run.lstCaption.entry(0),
+              (ListEntry{"Alfa", EntryKind::Caption, "reclame.exe", EntryButton{7, "Nu"}, 12,
+                         "2026-12-08 10:41:07"}));
+    // Not a number: by the text alone; a count below 0 is none.
+    EXPECT_EQ(run.lstCaption.entry(1),
+              (ListEntry{"Beta", EntryKind::Caption, "", EntryButton{std::nullopt, "Mai tarziu"}}));
+    EXPECT_EQ(run.lstCaption.entry(2),
+              (ListEntry{"Gama", EntryKind::Caption, "", EntryButton{2, ""}}));
+    EXPECT_EQ(run.lstCaption.entry(3), (ListEntry{"Oferta *", EntryKind::Pattern, "oferte.exe"}));
+
+    // Alfa goes: Beta becomes entry 1 and must not inherit Alfa's keys.
+    run.lstCaption.removeAt(0);
+    run.settings.save();
+    Start again(store);
+    EXPECT_EQ(again.lstCaption.entry(0),
+              (ListEntry{"Beta", EntryKind::Caption, "", EntryButton{std::nullopt, "Mai tarziu"}}));
+    EXPECT_EQ(again.lstCaption.entry(1),
+              (ListEntry{"Gama", EntryKind::Caption, "", EntryButton{2, ""}}));
+    const std::string saved = store.bytes();
+    const std::string captions = saved.substr(0, saved.find("[MODELE_DE_INCHIS]"));
+    for (const char* gone : {"Program1=", "ButonId1=", "Inchise1=", "Ultima1=", "Program2="}) {
+        EXPECT_EQ(captions.find(std::string("\r\n") + gone), std::string::npos) << gone;
+    }
+    EXPECT_NE(saved.find("\r\nModel1=Oferta *\r\nProgram1=oferte.exe\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST_F(WatcherTest, TheListIsReadAgainOnlyAfterItChanges) {
     const std::function<void()> changes[] = {
         [&] { captions.add("banner"); },
         [&] {
-            captions.addAll({"Alta", "BANNER"});
+            captions.addAll({{"Alta"}, {"BANNER"}});
         },
         [&] {
             captions.clear();

@@ -6,6 +6,36 @@
 
 namespace zorvel::win32 {
 
+namespace {
+
+// What follows an entry's text: its program, and the button it presses.
+std::string suffixOf(const ListEntry& entry) {
+    std::string suffix;
+    if (!entry.program.empty()) {
+        suffix += "  " + entry.program;
+    }
+    if (entry.button) {
+        suffix += "  \u2192 " + entry.button->text;
+    }
+    return suffix;
+}
+
+// Draws one line of text at the left of the area; returns its width.
+int drawText(HDC dc, const RECT& area, const std::string& text, HFONT font) {
+    HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring wide = widen(text);
+    RECT measured = area;
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,
+              DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    RECT drawn = area;
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &drawn,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+    SelectObject(dc, old);
+    return static_cast<int>(measured.right - measured.left);
+}
+
+}  // namespace
+
 Win32ListBox::Win32ListBox(HWND box)
     : box_(box), listProc_(reinterpret_cast<WNDPROC>(GetClassLongPtrW(box, GCLP_WNDPROC))) {}
 
@@ -30,10 +60,18 @@ std::string Win32ListBox::item(int index) const {
     return read == LB_ERR ? std::string{} : narrow(buffer.data(), static_cast<int>(read));
 }
 
-EntryKind Win32ListBox::kind(int index) const {
-    return listMessage(LB_GETITEMDATA, index, 0) == static_cast<LRESULT>(EntryKind::Pattern)
-               ? EntryKind::Pattern
-               : EntryKind::Caption;
+const ListEntry* Win32ListBox::stored(int index) const {
+    const LRESULT data = listMessage(LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    const auto* entry = reinterpret_cast<const ListEntry*>(data);
+    // An item added by a message from outside has no entry of ours.
+    return data == LB_ERR || !entries_.contains(entry) ? nullptr : entry;
+}
+
+ListEntry Win32ListBox::entry(int index) const {
+    if (const ListEntry* kept = stored(index)) {
+        return *kept;
+    }
+    return ListEntry{item(index)};
 }
 
 int Win32ListBox::selectedIndex() const {
@@ -44,30 +82,57 @@ void Win32ListBox::select(int index) {
     SendMessageW(box_, LB_SETCURSEL, index, 0);
 }
 
-void Win32ListBox::add(const std::string& text, EntryKind kind) {
-    const std::wstring wide = widen(text);
+void Win32ListBox::add(const ListEntry& entry) {
+    const std::wstring wide = widen(entry.text);
     const LRESULT index = listMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     if (index >= 0) {
-        listMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(kind));
+        auto kept = std::make_unique<ListEntry>(entry);
+        listMessage(LB_SETITEMDATA, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(kept.get()));
+        entries_.emplace(kept.get(), std::move(kept));
     }
 }
 
-void Win32ListBox::addAll(const std::vector<std::string>& texts, EntryKind kind) {
+void Win32ListBox::addAll(const std::vector<ListEntry>& entries) {
     // Drawn after every add, 10,000 entries take minutes in a visible list box.
     SendMessageW(box_, WM_SETREDRAW, FALSE, 0);
-    for (const std::string& text : texts) {
-        add(text, kind);
+    for (const ListEntry& entry : entries) {
+        add(entry);
     }
     SendMessageW(box_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(box_, nullptr, TRUE);
 }
 
+void Win32ListBox::update(int index, const ListEntry& entry) {
+    const ListEntry* kept = stored(index);
+    if (kept == nullptr || kept->text != entry.text) {
+        return;
+    }
+    *entries_.at(kept) = entry;
+    RECT area{};
+    if (listMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&area)) !=
+        LB_ERR) {
+        InvalidateRect(box_, &area, TRUE);
+    }
+}
+
 void Win32ListBox::removeAt(int index) {
-    SendMessageW(box_, LB_DELETESTRING, index, 0);
+    const ListEntry* kept = stored(index);
+    if (SendMessageW(box_, LB_DELETESTRING, index, 0) != LB_ERR && kept != nullptr) {
+        entries_.erase(kept);
+    }
 }
 
 void Win32ListBox::clear() {
     SendMessageW(box_, LB_RESETCONTENT, 0, 0);
+    entries_.clear();
+}
+
+int Win32ListBox::itemAt(POINT screen) const {
+    ScreenToClient(box_, &screen);
+    const LRESULT hit = SendMessageW(box_, LB_ITEMFROMPOINT, 0, MAKELPARAM(screen.x, screen.y));
+    // The high word says the point lies outside every item.
+    return HIWORD(hit) != 0 || LOWORD(hit) >= count() ? -1 : LOWORD(hit);
 }
 
 void Win32ListBox::setFonts(HFONT font, HFONT italic) {
@@ -84,24 +149,25 @@ void Win32ListBox::setFonts(HFONT font, HFONT italic) {
     InvalidateRect(box_, nullptr, TRUE);
 }
 
-void Win32ListBox::draw(const DRAWITEMSTRUCT& entry) const {
-    RECT area = entry.rcItem;
-    if (entry.itemID != static_cast<UINT>(-1)) {
-        const bool selected = (entry.itemState & ODS_SELECTED) != 0;
-        FillRect(entry.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        SetTextColor(entry.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        SetBkMode(entry.hDC, TRANSPARENT);
-        const bool pattern = entry.itemData == static_cast<ULONG_PTR>(EntryKind::Pattern);
-        HGDIOBJ old = SelectObject(entry.hDC, pattern ? italic_ : font_);
-        const std::wstring text = widen(item(static_cast<int>(entry.itemID)));
+void Win32ListBox::draw(const DRAWITEMSTRUCT& item) const {
+    RECT area = item.rcItem;
+    if (item.itemID != static_cast<UINT>(-1)) {
+        const bool selected = (item.itemState & ODS_SELECTED) != 0;
+        FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+        SetBkMode(item.hDC, TRANSPARENT);
+        const ListEntry shown = entry(static_cast<int>(item.itemID));
         RECT textArea = area;
         textArea.left += 2;
-        DrawTextW(entry.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
-        SelectObject(entry.hDC, old);
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        textArea.left += drawText(item.hDC, textArea, shown.text,
+                                  shown.kind == EntryKind::Pattern ? italic_ : font_);
+        if (const std::string after = suffixOf(shown); !after.empty()) {
+            SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
+            drawText(item.hDC, textArea, after, font_);
+        }
     }
-    if ((entry.itemState & ODS_FOCUS) != 0) {
-        DrawFocusRect(entry.hDC, &area);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(item.hDC, &area);
     }
 }
 
