@@ -7,6 +7,8 @@
 #include "closer/CloseAction.h"
 #include "closer/CloseEngine.h"
 #include "closer/CloseLog.h"
+#include "closer/EntryCounts.h"
+#include "closer/EntryMenu.h"
 #include "closer/ListedCaptions.h"
 #include "closer/Sweep.h"
 #include "closer/Watcher.h"
@@ -65,6 +67,9 @@ class frmZorvel : public FormEvents {
     void cmdSterge_Click() override { editor_.cmdSterge_Click(); }
     void cmdStergeLista_Click() override { editor_.cmdStergeLista_Click(); }
     void lstCaption_DblClick() override { closer_.lstCaption_DblClick(); }
+    void lstCaption_ContextMenu(Point screen) override {
+        entryMenu_.lstCaption_ContextMenu(screen);
+    }
     void cmdClose_Click() override { closer_.cmdClose_Click(); }
     void chkMarcaj_Click() override { picker_.chkMarcaj_Click(); }
     void chkOnTop_Click() override { onTop_.chkOnTop_Click(); }
@@ -83,7 +88,7 @@ class frmZorvel : public FormEvents {
     void taskbarCreated() override { tray_.taskbarCreated(); }
 
     // Where the outcome of every close goes.
-    CloseRecorder& closeRecorder() { return log_; }
+    CloseRecorder& closeRecorder() { return counts_; }
 
   private:
     void requestExit();
@@ -102,10 +107,12 @@ class frmZorvel : public FormEvents {
     ListedCaptions captions_;
     // Before the engine, which records every close in it.
     CloseLog log_;
+    EntryCounts counts_;
     CloseEngine engine_;
     Watcher watcher_;
     ListEditor editor_;
     CloseAction closer_;
+    EntryMenu entryMenu_;
     Sweep sweep_;
     IntervalBox intervalBox_;
     Settings settings_;

@@ -28,6 +28,8 @@ struct ListEntry {
     // Windows closed for it, and the local time of the last ("2026-12-08 10:41:07").
     long long closed = 0;
     std::string lastClosed{};
+    // The program of the last window it was picked from or matched; not kept in the file.
+    std::string seenProgram{};
     bool operator==(const ListEntry&) const = default;
 };
 

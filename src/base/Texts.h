@@ -57,6 +57,18 @@ inline constexpr const char* kTipStergeLista = "Sterge toata lista";
 inline constexpr const char* kTipInterval = "Intervalul de timp de verificare a ferestrelor";
 inline constexpr const char* kTipOnTop = "Fereastra always-on-top";
 
+// The list's context menu. The first line counts the entry's closes: "Inchisa de 12 ori,
+// ultima data 2026-12-08 10:41".
+inline constexpr const char* kMenuClosedBefore = "Inchisa de ";
+inline constexpr const char* kMenuClosedOnce = "Inchisa o data";
+inline constexpr const char* kMenuClosedAfter = " ori";
+inline constexpr const char* kMenuClosedLast = ", ultima data ";
+inline constexpr const char* kMenuNeverClosed = "Nicio fereastra inchisa inca";
+// Around the program's file name.
+inline constexpr const char* kMenuOnlyProgramBefore = "Doar programul \u00AB";
+inline constexpr const char* kMenuOnlyProgramAfter = "\u00BB";
+inline constexpr const char* kMenuNoProgramSeen = "Doar programul (nicio fereastra vazuta)";
+
 inline constexpr const char* kMenuPopup = "MenuPopup";
 inline constexpr const char* kMenuOpen = "&Open";
 inline constexpr const char* kMenuLog = "&Log";

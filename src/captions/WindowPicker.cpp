@@ -73,7 +73,10 @@ void WindowPicker::Form_MouseUp(float x, float y) {
         const std::string strPickTitle =
             utf::cutUtf8(desktop_.title(hwndPick, kMaxTitleChars + 1), kMaxTitleChars);
         if (!strPickTitle.empty()) {
-            lstCaption_.add(strPickTitle);
+            // Its program is known from now on, for the entry to name it if the user wants.
+            ListEntry picked{strPickTitle};
+            picked.seenProgram = desktop_.programName(hwndPick);
+            lstCaption_.add(picked);
         }
     }
     // Runs the disarming click handler only when the picker was armed.

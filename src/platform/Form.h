@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Pointer.h"
@@ -11,6 +12,15 @@ enum class Answer { Yes, No, Cancel };
 
 // Menu items whose check mark the program sets.
 enum class CheckedMenuItem { StartWithWindows };
+
+// One line of a menu put together at the moment it opens.
+struct MenuLine {
+    enum class Mark { None, Check, Radio };
+    std::string text;  // empty: a separator
+    bool enabled = true;
+    Mark mark = Mark::None;
+    bool marked = false;
+};
 
 // The main window itself, as its handlers see it.
 class Form {
@@ -46,6 +56,9 @@ class Form {
     // A plain warning with an OK button.
     virtual void warn(const std::string& text, const std::string& title) = 0;
     virtual void popupMenuAtPointer() = 0;
+    // Pops these lines up as a menu at a point of the screen and waits for the choice: the
+    // index of the line chosen, or -1 when none was.
+    virtual int chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) = 0;
     virtual void checkMenuItem(CheckedMenuItem item, bool checked) = 0;
     // Asks the window to unload; Form_Unload decides whether it ends or only hides.
     virtual void unload() = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Controls.h"
+
 namespace zorvel {
 
 // A button released on the tray icon; anything else the icon reports is Other.
@@ -32,6 +34,9 @@ class FormEvents {
     virtual void cmdSterge_Click() = 0;
     virtual void cmdStergeLista_Click() = 0;
     virtual void lstCaption_DblClick() = 0;
+    // The list's context menu is asked for, for the selected entry (a right click selects the
+    // entry under it first), to open at this point of the screen.
+    virtual void lstCaption_ContextMenu(Point screen) = 0;
     virtual void cmdClose_Click() = 0;
     virtual void chkMarcaj_Click() = 0;
     virtual void chkOnTop_Click() = 0;

@@ -556,12 +556,12 @@ POINT centreOf(HWND window) {
 
 }  // namespace input
 
-Process openTargets(const std::vector<std::wstring>& requests) {
+Process openTargets(const std::vector<std::wstring>& requests, const std::wstring& program) {
     std::wstring arguments;
     for (const std::wstring& request : requests) {
         arguments += L"\"" + request + L"\" ";
     }
-    Process helper(besideDriver(L"zorvel_helper.exe"), arguments);
+    Process helper(program.empty() ? besideDriver(L"zorvel_helper.exe") : program, arguments);
     // Its windows are created, shown and activated before it first waits for input; a test
     // that starts clicking earlier races the helper for the foreground.
     helper.waitForIdle();

@@ -166,7 +166,8 @@ void buttonUp();
 POINT centreOf(HWND window);
 }  // namespace input
 
-// Windows opened by the helper program, which reports nothing but its windows.
-Process openTargets(const std::vector<std::wstring>& requests);
+// Windows opened by the helper program, which reports nothing but its windows; `program`, a
+// copy of it under another name, opens them as that program's.
+Process openTargets(const std::vector<std::wstring>& requests, const std::wstring& program = L"");
 
 }  // namespace zorvel::e2e

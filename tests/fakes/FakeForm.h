@@ -36,6 +36,11 @@ class FakeForm : public Form {
     }
     bool askRetry(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override { ++menuPopups; }
+    int chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) override {
+        menus.push_back(lines);
+        menuPoints.push_back(screen);
+        return menuChoice;
+    }
     void checkMenuItem(CheckedMenuItem item, bool checked) override { menuChecks[item] = checked; }
     void unload() override;
 
@@ -50,6 +55,10 @@ class FakeForm : public Form {
     bool pointerLoadable = true;
     bool overSurface = false;
     int menuPopups = 0;
+    // The menus that opened, and the line the user chooses in each.
+    std::vector<std::vector<MenuLine>> menus;
+    std::vector<Point> menuPoints;
+    int menuChoice = -1;
     std::vector<bool> topmostCalls;
     std::vector<std::string> events;  // show, hide, unload in order
 

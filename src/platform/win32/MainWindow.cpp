@@ -127,6 +127,31 @@ void MainWindow::popupMenuAtPointer() {
     PostMessageW(window_, WM_NULL, 0, 0);
 }
 
+int MainWindow::chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const MenuLine& line = lines[i];
+        const std::wstring text = widen(line.text);
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
+        item.fType = line.text.empty()                    ? MFT_SEPARATOR
+                     : line.mark == MenuLine::Mark::Radio ? MFT_STRING | MFT_RADIOCHECK
+                                                          : MFT_STRING;
+        item.fState = (line.enabled ? MFS_ENABLED : MFS_DISABLED) |
+                      (line.marked ? MFS_CHECKED : MFS_UNCHECKED);
+        // 0 is what the menu answers when nothing is chosen.
+        item.wID = static_cast<UINT>(i + 1);
+        item.dwTypeData = const_cast<wchar_t*>(text.c_str());
+        InsertMenuItemW(menu, static_cast<UINT>(i), TRUE, &item);
+    }
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                        screen.x, screen.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    return chosen - 1;
+}
+
 void MainWindow::checkMenuItem(CheckedMenuItem item, bool checked) {
     UINT id = 0;
     switch (item) {

@@ -54,6 +54,7 @@ class MainWindow : public Form {
     Answer askYesNoCancel(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
+    int chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) override;
     void checkMenuItem(CheckedMenuItem item, bool checked) override;
     void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
@@ -65,6 +66,7 @@ class MainWindow : public Form {
     LRESULT handleControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(int id, int code);
     void onNextControl(WPARAM wParam, LPARAM lParam);
+    void onListContextMenu(LPARAM lParam);
     bool overSurface(HWND over) const { return over == window_ || over == control(kLabel2); }
     void onDpiChanged(const RECT& suggested);
     HBRUSH colourLabel(HWND label, HDC dc) const;

@@ -86,6 +86,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == control(kLstCaption)) {
+                onListContextMenu(lParam);
+                return 0;
+            }
+            break;
         case WM_NEXTDLGCTL:
             onNextControl(wParam, lParam);
             return 0;
@@ -187,6 +193,30 @@ void MainWindow::onCommand(int id, int code) {
         default:
             break;
     }
+}
+
+void MainWindow::onListContextMenu(LPARAM lParam) {
+    HWND list = control(kLstCaption);
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (lParam == -1) {
+        // From the keyboard (Shift+F10, the menu key): under the selected entry.
+        RECT item{};
+        const int selected = lstCaption_->selectedIndex();
+        if (selected == -1 || SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(selected),
+                                           reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+            return;
+        }
+        at = POINT{item.left, item.bottom};
+        ClientToScreen(list, &at);
+    } else {
+        // A right click acts on the entry under it, as in other lists; off every entry, on none.
+        const int under = lstCaption_->itemAt(at);
+        if (under == -1) {
+            return;
+        }
+        lstCaption_->select(under);
+    }
+    events_->lstCaption_ContextMenu(Point{at.x, at.y});
 }
 
 void MainWindow::onNextControl(WPARAM wParam, LPARAM lParam) {
