@@ -2,6 +2,17 @@
 
 namespace zorvel {
 
+std::string withoutAccessKey(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
 std::string programFileName(const std::string& program) {
     const std::size_t slash = program.find_last_of("\\/");
     std::string name = slash == std::string::npos ? program : program.substr(slash + 1);

@@ -33,6 +33,9 @@ struct ListEntry {
     bool operator==(const ListEntry&) const = default;
 };
 
+// A control's text as shown: each & that marks the access key goes, && shows one &.
+std::string withoutAccessKey(const std::string& text);
+
 // The file-name part of a program's path, as an entry names it.
 std::string programFileName(const std::string& program);
 

@@ -69,6 +69,15 @@ inline constexpr const char* kMenuOnlyProgramBefore = "Doar programul \u00AB";
 inline constexpr const char* kMenuOnlyProgramAfter = "\u00BB";
 inline constexpr const char* kMenuNoProgramSeen = "Doar programul (nicio fereastra vazuta)";
 
+inline constexpr const char* kMenuCloseWindow = "Inchide fereastra";
+// Around a button's text.
+inline constexpr const char* kMenuPressBefore = "Apasa \u00AB";
+inline constexpr const char* kMenuPressAfter = "\u00BB";
+// Asked when the picker is released over a push button; around the button's text.
+inline constexpr const char* kPickButtonBefore =
+    "La fiecare aparitie a ferestrei se apasa butonul \u00AB";
+inline constexpr const char* kPickButtonAfter = "\u00BB in loc sa fie inchisa ?";
+
 inline constexpr const char* kMenuPopup = "MenuPopup";
 inline constexpr const char* kMenuOpen = "&Open";
 inline constexpr const char* kMenuLog = "&Log";

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "base/Texts.h"
 #include "base/Utf.h"
 
 namespace zorvel {
@@ -44,6 +45,19 @@ WindowId climbToTop(Desktop& desktop, WindowId window) {
 
 }  // namespace
 
+void WindowPicker::askForButton(ListEntry& picked, WindowId under, WindowId top) {
+    const std::optional<PushButton> button = desktop_.asPushButton(under);
+    if (!button || button->text.empty() || desktop_.isOurs(top)) {
+        return;
+    }
+    // The question is modal: the pointer must be the user's again while it is open.
+    chkMarcaj_.setValue(0);
+    const std::string question = texts::kPickButtonBefore + button->text + texts::kPickButtonAfter;
+    if (form_.askYesNo(question, texts::kAttention) == Answer::Yes) {
+        picked.button = EntryButton{button->id, button->text};
+    }
+}
+
 void WindowPicker::chkMarcaj_Click() {
     if (chkMarcaj_.value() == 1) {
         form_.captureMouse();
@@ -64,10 +78,8 @@ void WindowPicker::Form_CaptureLost() {
 
 void WindowPicker::Form_MouseUp(float x, float y) {
     const Point ptPick = form_.clientToScreen(Point{roundHalfEven(x), roundHalfEven(y)});
-    WindowId hwndPick = desktop_.windowFromPoint(ptPick);
-    if (hwndPick != 0) {
-        hwndPick = climbToTop(desktop_, hwndPick);
-    }
+    const WindowId under = desktop_.windowFromPoint(ptPick);
+    const WindowId hwndPick = under == 0 ? 0 : climbToTop(desktop_, under);
     if (hwndPick != 0 && hwndPick != form_.handle()) {
         // One unit more than kept: a pair split by the platform's cut then goes whole.
         const std::string strPickTitle =
@@ -76,6 +88,7 @@ void WindowPicker::Form_MouseUp(float x, float y) {
             // Its program is known from now on, for the entry to name it if the user wants.
             ListEntry picked{strPickTitle};
             picked.seenProgram = desktop_.programName(hwndPick);
+            askForButton(picked, under, hwndPick);
             lstCaption_.add(picked);
         }
     }

@@ -28,6 +28,9 @@ class WindowPicker {
     void Form_CaptureLost();
 
   private:
+    // Released over a push button of another program: the entry may press it instead.
+    void askForButton(ListEntry& picked, WindowId under, WindowId top);
+
     CheckBox& chkMarcaj_;
     Button& cmdClose_;
     ListBox& lstCaption_;

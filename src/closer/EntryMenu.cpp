@@ -1,5 +1,7 @@
 #include "closer/EntryMenu.h"
 
+#include <algorithm>
+
 #include "base/Texts.h"
 #include "closer/TitleIndex.h"
 
@@ -64,7 +66,37 @@ std::vector<EntryMenu::Choice> EntryMenu::choicesFor(const ListEntry& entry) {
                       MenuLine::Mark::Check, named},
              [program, named](ListEntry& e) { e.program = named ? std::string() : program; }});
     }
+    choices.push_back({MenuLine{}, nullptr});
+    choices.push_back(
+        {MenuLine{texts::kMenuCloseWindow, true, MenuLine::Mark::Radio, !entry.button},
+         [](ListEntry& e) { e.button.reset(); }});
+    for (const EntryButton& button : buttonsFor(entry)) {
+        choices.push_back({MenuLine{texts::kMenuPressBefore + button.text + texts::kMenuPressAfter,
+                                    true, MenuLine::Mark::Radio, entry.button == button},
+                           [button](ListEntry& e) { e.button = button; }});
+    }
     return choices;
+}
+
+std::vector<EntryButton> EntryMenu::buttonsFor(const ListEntry& entry) {
+    std::vector<EntryButton> buttons;
+    // The stored one stays offered when no such window is open.
+    if (entry.button) {
+        buttons.push_back(*entry.button);
+    }
+    for (WindowId window : TitleIndex(desktop_).windowsFor(entry)) {
+        if (desktop_.isOurs(window) || desktop_.isShell(window)) {
+            continue;
+        }
+        for (const PushButton& pushButton : desktop_.pushButtons(window)) {
+            const EntryButton button{pushButton.id, pushButton.text};
+            if (!button.text.empty() &&
+                std::find(buttons.begin(), buttons.end(), button) == buttons.end()) {
+                buttons.push_back(button);
+            }
+        }
+    }
+    return buttons;
 }
 
 std::string EntryMenu::knownProgram(const ListEntry& entry) {

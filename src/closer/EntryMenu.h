@@ -26,6 +26,8 @@ class EntryMenu {
     };
 
     std::vector<Choice> choicesFor(const ListEntry& entry);
+    // The buttons it may press: its own, and those of the windows it matches now.
+    std::vector<EntryButton> buttonsFor(const ListEntry& entry);
     // The program the entry names, or the one of a window it was seen with or matches now.
     std::string knownProgram(const ListEntry& entry);
     // Where the entry is now: the menu is modal, and the list may change while it is open.

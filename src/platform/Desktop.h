@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,15 @@ namespace zorvel {
 struct TopWindow {
     WindowId id = 0;
     std::string title;
+};
+
+// A push button among a window's child windows.
+struct PushButton {
+    WindowId window = 0;
+    int id = 0;           // its control ID
+    std::string text;     // as shown, the access key's & removed
+    bool usable = false;  // visible and enabled
+    bool operator==(const PushButton&) const = default;
 };
 
 // The other windows of the desktop.
@@ -48,6 +58,14 @@ class Desktop {
     // The close command Alt+F4 asks of a window's default handling, posted to it; false when
     // the window is gone, hidden or disabled (a question of its own is up).
     virtual bool sendCloseCommand(WindowId target) = 0;
+    // The push buttons (a Button control styled as one, default or not) among the window's own
+    // child windows, at any depth, in their order.
+    virtual std::vector<PushButton> pushButtons(WindowId window) = 0;
+    // The push button this window is; nothing when it is no push button.
+    virtual std::optional<PushButton> asPushButton(WindowId window) = 0;
+    // Presses a push button without the focus or the mouse: its click, as its own notification,
+    // posted to its parent. False when it is no longer a visible and enabled push button.
+    virtual bool pressButton(WindowId button) = 0;
     virtual WindowId windowFromPoint(Point screen) = 0;
     virtual WindowId parent(WindowId window) = 0;
     // The title, cut to at most `maxChars` UTF-16 units; empty when there is none or it

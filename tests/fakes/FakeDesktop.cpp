@@ -14,6 +14,43 @@ WindowId FakeDesktop::open(const std::string& title, bool visible, WindowId pare
     return id;
 }
 
+WindowId FakeDesktop::addButton(WindowId window, int controlId, const std::string& text,
+                                bool push) {
+    const WindowId button = open(text, true, window);
+    find(button)->controlId = controlId;
+    find(button)->push = push;
+    return button;
+}
+
+std::vector<PushButton> FakeDesktop::pushButtons(WindowId window) {
+    std::vector<PushButton> buttons;
+    for (const Window& w : windows) {
+        if (w.parent == window && w.parent != 0) {
+            if (const auto button = asPushButton(w.id)) {
+                buttons.push_back(*button);
+            }
+        }
+    }
+    return buttons;
+}
+
+std::optional<PushButton> FakeDesktop::asPushButton(WindowId window) {
+    const Window* w = find(window);
+    if (w == nullptr || !w->push) {
+        return std::nullopt;
+    }
+    return PushButton{w->id, w->controlId, withoutAccessKey(w->title), w->visible && w->enabled};
+}
+
+bool FakeDesktop::pressButton(WindowId button) {
+    const auto pressed = asPushButton(button);
+    if (!pressed || !pressed->usable) {
+        return false;
+    }
+    presses.push_back(button);
+    return true;
+}
+
 void FakeDesktop::close(WindowId window) {
     std::erase_if(windows, [window](const Window& w) { return w.id == window; });
     if (foregroundWindow == window) {

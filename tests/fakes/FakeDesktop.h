@@ -26,9 +26,15 @@ class FakeDesktop : public Desktop {
         // A program whose key handling drops posted keys: only the close command closes it.
         bool ignoresChord = false;
         bool refusesClose = false;
+        // A child control: a push button when `push`, else another kind of control.
+        int controlId = 0;
+        bool push = false;
+        bool enabled = true;
     };
 
     WindowId open(const std::string& title, bool visible = true, WindowId parent = 0);
+    // A push button (or, not `push`, another control) of `window`.
+    WindowId addButton(WindowId window, int controlId, const std::string& text, bool push = true);
     void close(WindowId window);
     bool exists(WindowId window) const;
     Window* find(WindowId window);
@@ -46,6 +52,9 @@ class FakeDesktop : public Desktop {
     bool sameThread(WindowId a, WindowId b) override;
     bool sendCloseChord(WindowId target) override;
     bool sendCloseCommand(WindowId target) override;
+    std::vector<PushButton> pushButtons(WindowId window) override;
+    std::optional<PushButton> asPushButton(WindowId window) override;
+    bool pressButton(WindowId button) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
@@ -65,6 +74,8 @@ class FakeDesktop : public Desktop {
     // Windows that received the chord, in order; a chord closes its window.
     std::vector<WindowId> chords;
     std::vector<WindowId> closeCommands;
+    // Buttons pressed, in order.
+    std::vector<WindowId> presses;
     // Chords sent while the window's program was not in front: the engine must never.
     int chordsOutOfFront = 0;
     int snapshots = 0;

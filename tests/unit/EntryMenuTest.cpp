@@ -53,6 +53,29 @@ TEST_F(EntryMenuTest, TheProgramLineOffersTheProgramKnownAndTogglesIt) {
     EXPECT_EQ(form.menuPoints.back(), (Point{10, 20}));
 }
 
+TEST_F(EntryMenuTest, TheActionIsCloseOrOneOfTheButtonsOfAWindowItMatches) {
+    const WindowId nag = desktop.open("Actualizare disponibila");
+    desktop.addButton(nag, 6, "&Da");
+    desktop.addButton(nag, 7, "&Nu");
+    captions.add(ListEntry{"Actualizare disponibila"});
+    const auto texts = [](const std::vector<MenuLine>& lines) {
+        std::vector<std::string> shown;
+        for (std::size_t i = kProgramLine + 2; i < lines.size(); ++i) {
+            shown.push_back(lines[i].text + (lines[i].marked ? " *" : ""));
+        }
+        return shown;
+    };
+    EXPECT_EQ(texts(choose(kProgramLine + 4)),
+              (std::vector<std::string>{"Inchide fereastra *", "Apasa \u00ABDa\u00BB",
+                                        "Apasa \u00ABNu\u00BB"}));
+    EXPECT_EQ(captions.entry(0).button, (EntryButton{7, "Nu"}));
+
+    desktop.close(nag);
+    EXPECT_EQ(texts(choose(kProgramLine + 2)),
+              (std::vector<std::string>{"Inchide fereastra", "Apasa \u00ABNu\u00BB *"}));
+    EXPECT_EQ(captions.entry(0).button, std::nullopt);
+}
+
 TEST_F(EntryMenuTest, NothingSelectedOpensNothing) {
     captions.add(ListEntry{"Oferta"});
     menu.lstCaption_ContextMenu(Point{});

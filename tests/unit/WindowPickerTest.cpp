@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <limits>
 
 #include "fakes/FakeControls.h"
@@ -158,6 +160,29 @@ TEST_F(WindowPickerTest, TheClimbEndsAtTheTopOfTheChain) {
     const WindowId nested = desktop.open("Fisier", true, popup);
     pickOver(nested);
     EXPECT_EQ(lstCaption.items, (Items{"Editor", "Setari"}));
+}
+
+// Released over a push button, the pick asks, once disarmed, whether to press it instead.
+TEST_F(WindowPickerTest, APushButtonPickedMayBecomeTheEntrysAnswer) {
+    const WindowId nag = desktop.open("Actualizare disponibila");
+    const WindowId nu = desktop.addButton(nag, 7, "&Nu");
+    form.answer = Answer::Yes;
+    form.whileAsking = [this] { EXPECT_FALSE(form.captured); };
+    pickOver(nu);
+    ASSERT_EQ(form.questions.size(), 1u);
+    EXPECT_EQ(form.questions[0],
+              "Atentie: La fiecare aparitie a ferestrei se apasa butonul \u00ABNu\u00BB in loc sa "
+              "fie inchisa ?");
+    EXPECT_EQ(lstCaption.entry(0).button, (EntryButton{7, "Nu"}));
+
+    form.answer = Answer::No;
+    pickOver(nu);
+    pickOver(desktop.addButton(nag, 8, "Alt", false));
+    EXPECT_EQ(form.questions.size(), 2u);
+    ASSERT_EQ(lstCaption.count(), 3);
+    EXPECT_EQ(std::count_if(lstCaption.entries.begin(), lstCaption.entries.end(),
+                            [](const ListEntry& e) { return e.button.has_value(); }),
+              1);
 }
 
 TEST_F(WindowPickerTest, NothingIsAddedForTheOwnWindowNoWindowOrAnEmptyTitle) {

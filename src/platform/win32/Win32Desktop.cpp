@@ -84,6 +84,22 @@ LPARAM keyData(WORD virtualKey, bool alt, bool up) {
     return 1 | (scan << 16) | (alt ? LPARAM{1} << 29 : 0) | (up ? LPARAM{3} << 30 : 0);
 }
 
+std::string readProgramName(HWND window) {
+    HANDLE process = processOf(window);
+    if (process == nullptr) {
+        return {};
+    }
+    std::wstring path(32768, L'\0');  // long paths too
+    DWORD size = static_cast<DWORD>(path.size());
+    const bool read = QueryFullProcessImageNameW(process, 0, path.data(), &size) != FALSE;
+    CloseHandle(process);
+    if (!read) {
+        return {};
+    }
+    path.resize(size);
+    return narrow(path.substr(path.find_last_of(L"\\/") + 1));
+}
+
 }  // namespace
 
 std::vector<TopWindow> Win32Desktop::topLevelWindows() {
@@ -146,19 +162,22 @@ bool Win32Desktop::isShell(WindowId window) {
 }
 
 std::string Win32Desktop::programName(WindowId window) {
-    HANDLE process = processOf(hwnd(window));
-    if (process == nullptr) {
-        return {};
+    // A window's look may ask several times while it appears; the system is asked once.
+    constexpr std::size_t kMostRemembered = 1024;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd(window), &processId);
+    if (const auto known = programs_.find(hwnd(window));
+        known != programs_.end() && known->second.process == processId && processId != 0) {
+        return known->second.name;
     }
-    std::wstring path(32768, L'\0');  // long paths too
-    DWORD size = static_cast<DWORD>(path.size());
-    const bool read = QueryFullProcessImageNameW(process, 0, path.data(), &size) != FALSE;
-    CloseHandle(process);
-    if (!read) {
-        return {};
+    if (programs_.size() >= kMostRemembered) {
+        programs_.clear();
     }
-    path.resize(size);
-    return narrow(path.substr(path.find_last_of(L"\\/") + 1));
+    std::string name = readProgramName(hwnd(window));
+    if (!name.empty()) {
+        programs_[hwnd(window)] = Program{processId, name};
+    }
+    return name;
 }
 
 bool Win32Desktop::runsAboveUs(WindowId window) {
@@ -219,6 +238,63 @@ bool Win32Desktop::sendCloseChord(WindowId target) {
 bool Win32Desktop::sendCloseCommand(WindowId target) {
     HWND window = hwnd(target);
     return takesInput(window) && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+}
+
+namespace {
+
+// A Button control styled as a push button; check boxes, radio buttons and the rest are not.
+bool isPushButton(HWND window) {
+    wchar_t name[16]{};
+    if (GetClassNameW(window, name, 16) == 0 || lstrcmpiW(name, L"Button") != 0) {
+        return false;
+    }
+    const LONG type = GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+PushButton describe(HWND button) {
+    std::wstring text(GetWindowTextLengthW(button) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
+    return PushButton{id(button), GetDlgCtrlID(button), withoutAccessKey(narrow(text)),
+                      IsWindowVisible(button) != FALSE && IsWindowEnabled(button) != FALSE};
+}
+
+}  // namespace
+
+std::vector<PushButton> Win32Desktop::pushButtons(WindowId window) {
+    std::vector<PushButton> buttons;
+    EnumChildWindows(
+        hwnd(window),
+        [](HWND child, LPARAM list) -> BOOL {
+            if (isPushButton(child)) {
+                reinterpret_cast<std::vector<PushButton>*>(list)->push_back(describe(child));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&buttons));
+    return buttons;
+}
+
+std::optional<PushButton> Win32Desktop::asPushButton(WindowId window) {
+    if (window == 0 || !isPushButton(hwnd(window))) {
+        return std::nullopt;
+    }
+    return describe(hwnd(window));
+}
+
+bool Win32Desktop::pressButton(WindowId target) {
+    HWND button = hwnd(target);
+    HWND parent = GetParent(button);
+    // Checked again at the last moment: a button disabled meanwhile must not be pressed.
+    if (parent == nullptr || !isPushButton(button) || !IsWindowVisible(button) ||
+        !IsWindowEnabled(button)) {
+        return false;
+    }
+    // What the button itself sends its parent when clicked; a click message to the button
+    // would need its dialog to be active, which would take the user's focus.
+    return PostMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button)) != FALSE;
 }
 
 WindowId Win32Desktop::windowFromPoint(Point screen) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "platform/Desktop.h"
 
@@ -21,12 +25,22 @@ class Win32Desktop : public Desktop {
     bool sameThread(WindowId a, WindowId b) override;
     bool sendCloseChord(WindowId target) override;
     bool sendCloseCommand(WindowId target) override;
+    std::vector<PushButton> pushButtons(WindowId window) override;
+    std::optional<PushButton> asPushButton(WindowId window) override;
+    bool pressButton(WindowId button) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
 
   private:
     std::optional<unsigned long> ourIntegrity_;
+    // Of the windows asked about lately, with their process: a handle used again by another
+    // process is asked afresh.
+    struct Program {
+        DWORD process = 0;
+        std::string name;
+    };
+    std::unordered_map<HWND, Program> programs_;
 };
 
 }  // namespace zorvel::win32
