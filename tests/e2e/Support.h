@@ -168,5 +168,8 @@ POINT centreOf(HWND window);
 
 // Windows opened by the helper program, which reports nothing but its windows.
 Process openTargets(const std::vector<std::wstring>& requests);
+// How many times the helper's windows titled `title` noted `what` in the file at `path`
+// (helper request events:PATH).
+int noted(const std::wstring& path, const std::string& what, const std::string& title);
 
 }  // namespace zorvel::e2e

@@ -23,8 +23,8 @@ class FakeDesktop : public Desktop {
         bool elevated = false;
         WindowId thread = 0;  // 0: a thread of its own
         std::string program = "reclame.exe";
-        // A program whose key handling drops posted keys: only the close command closes it.
-        bool ignoresChord = false;
+        // A program whose own handling drops the close command: only the request closes it.
+        bool ignoresCommand = false;
         bool refusesClose = false;
     };
 
@@ -44,8 +44,8 @@ class FakeDesktop : public Desktop {
     void requestForeground(WindowId window) override;
     WindowId foreground() override { return foregroundWindow; }
     bool sameThread(WindowId a, WindowId b) override;
-    bool sendCloseChord(WindowId target) override;
     bool sendCloseCommand(WindowId target) override;
+    bool sendClose(WindowId target) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
@@ -61,12 +61,13 @@ class FakeDesktop : public Desktop {
     WindowId askedForeground = 0;
     int foregroundRequests = 0;
     std::function<void(WindowId)> onActivate;
-    std::function<void(WindowId)> onChord;
-    // Windows that received the chord, in order; a chord closes its window.
-    std::vector<WindowId> chords;
-    std::vector<WindowId> closeCommands;
-    // Chords sent while the window's program was not in front: the engine must never.
-    int chordsOutOfFront = 0;
+    std::function<void(WindowId)> onCommand;
+    // Windows that received the close command, in order; it closes its window.
+    std::vector<WindowId> commands;
+    // Windows that received the plain close request.
+    std::vector<WindowId> closeRequests;
+    // Commands sent while the window's program was not in front: the user's close must never.
+    int commandsOutOfFront = 0;
     int snapshots = 0;
     WindowId underPointer = 0;
     Point lastPoint;

@@ -19,8 +19,8 @@ class Win32Desktop : public Desktop {
     void requestForeground(WindowId window) override;
     WindowId foreground() override;
     bool sameThread(WindowId a, WindowId b) override;
-    bool sendCloseChord(WindowId target) override;
     bool sendCloseCommand(WindowId target) override;
+    bool sendClose(WindowId target) override;
     WindowId windowFromPoint(Point screen) override;
     WindowId parent(WindowId window) override;
     std::string title(WindowId window, int maxChars) override;
