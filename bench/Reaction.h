@@ -89,6 +89,11 @@ inline std::vector<double> probe(const e2e::Zorvel& zorvel, double seconds, doub
     return answers;
 }
 
+// Whether the measure named `part` is to run: the second argument names one, or all run.
+inline bool wanted(int argc, wchar_t** argv, const wchar_t* part) {
+    return argc < 3 || std::wstring(argv[2]) == part;
+}
+
 inline void printProbe(const char* what, const std::vector<double>& answers) {
     std::printf("%-52s %5zu probes, median %6.1f ms, p99 %6.1f ms, max %7.1f ms\n", what,
                 answers.size(), percentile(answers, 0.5), percentile(answers, 0.99),

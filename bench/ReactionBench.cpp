@@ -34,9 +34,15 @@ struct Popup {
 std::vector<Popup> popups;
 int unlistedTouched = 0;
 
+// What a closer may send a window: the close request, the close command, or keys.
+bool closing(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE || message == WM_SYSKEYDOWN ||
+           (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+}
+
 LRESULT CALLBACK popupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto index = static_cast<size_t>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_CLOSE || message == WM_SYSKEYDOWN) {
+    if (closing(message, wParam)) {
         if (index == 0) {
             ++unlistedTouched;
         } else if (message == WM_CLOSE && popups[index - 1].closedAfterMs < 0) {
@@ -137,7 +143,7 @@ void latency(int count) {
                     percentile(fromCreated, 0.95), percentile(fromCreated, 1.0),
                     percentile(fromSeen, 0.5), percentile(fromSeen, 0.95), undrawn);
     }
-    std::printf("unlisted windows that got WM_CLOSE or a key: %d\n", unlistedTouched);
+    std::printf("unlisted windows that got WM_CLOSE, SC_CLOSE or a key: %d\n", unlistedTouched);
 }
 
 // Windows on a thread that never reads its queue: they never take an activation.
@@ -175,8 +181,14 @@ void sweepLoad(double seconds) {
 int wmain(int argc, wchar_t** argv) {
     const double scale = argc > 1 ? std::max(0.05, _wtof(argv[1])) : 1.0;
     registerClass(L"ZorvelBenchPopup", popupProc);
-    latency(static_cast<int>(200 * scale));
-    responsiveness(30 * scale);
-    sweepLoad(30 * scale);
+    if (wanted(argc, argv, L"latency")) {
+        latency(static_cast<int>(200 * scale));
+    }
+    if (wanted(argc, argv, L"responsiveness")) {
+        responsiveness(30 * scale);
+    }
+    if (wanted(argc, argv, L"sweep")) {
+        sweepLoad(30 * scale);
+    }
     return 0;
 }

@@ -31,8 +31,9 @@ inline constexpr const char* kPatternMatchesOne = "Acum se potriveste 1 fereastr
 inline constexpr const char* kPatternMatchesBefore = "Acum se potrivesc ";
 inline constexpr const char* kPatternMatchesAfter = " ferestre:";
 inline constexpr const char* kPatternTooBroad =
-    "Modelul nu a fost adaugat: trebuie sa contina cel putin 3 caractere in afara de * si ?, "
-    "altfel s-ar potrivi cu aproape orice fereastra.";
+    "Modelul nu a fost adaugat: trebuie sa contina cel putin 3 litere sau cifre la rand "
+    "(spatiile, semnele, * si ? intrerup sirul), altfel s-ar potrivi cu aproape orice "
+    "fereastra.";
 
 inline constexpr const char* kLabel1 = "&Caption-ul ferestrei cu reclame:";
 inline constexpr const char* kAdauga = "&Adauga";

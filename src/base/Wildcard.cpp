@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "base/Letters.h"
+
 namespace zorvel::wildcard {
 
 // Malformed text still compares byte for byte.
@@ -11,7 +13,8 @@ std::u32string codePoints(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t point = lead;
+        // The lead byte's own bits, without the marks of the sequence's length.
+        char32_t point = lead & (0x7FU >> length);
         bool whole = i + length <= text.size();
         for (std::size_t k = 1; whole && k < length; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
@@ -34,12 +37,18 @@ bool hasWildcards(std::string_view text) {
     return text.find_first_of("*?") != std::string_view::npos;
 }
 
-int literalCount(std::string_view pattern) {
-    int count = 0;
+bool broadEnough(std::string_view pattern) {
+    int run = 0;
     for (char32_t c : codePoints(pattern)) {
-        count += c != U'*' && c != U'?';
+        if (letters::isLetterOrDigit(c)) {
+            if (++run == kLeastRun) {
+                return true;
+            }
+        } else if (!letters::isCombiningMark(c)) {
+            run = 0;
+        }
     }
-    return count;
+    return false;
 }
 
 bool matches(std::u32string_view p, std::u32string_view t) {

@@ -8,16 +8,15 @@
 // of the UTF-16 title is one. Both sides are expected already folded alike.
 namespace zorvel::wildcard {
 
-inline constexpr int kLeastLiterals = 3;
+// The letters or digits in a row a pattern must hold to name something.
+inline constexpr int kLeastRun = 3;
 
 // Whether the text holds a wildcard at all.
 bool hasWildcards(std::string_view text);
-// The characters of the pattern other than the wildcards.
-int literalCount(std::string_view pattern);
-// Narrower patterns would catch almost every window: they are refused.
-inline bool broadEnough(std::string_view pattern) {
-    return literalCount(pattern) >= kLeastLiterals;
-}
+// Whether the pattern holds kLeastRun letters or digits in a row; blanks, punctuation and
+// wildcards break a run. Other patterns (`* - *`, `*...*`, `*a*b*c*`) would catch almost
+// every window: they are refused.
+bool broadEnough(std::string_view pattern);
 // The text's characters; a byte that starts no valid UTF-8 sequence stands for itself.
 std::u32string codePoints(std::string_view text);
 // Whether the whole of `text` matches `pattern`; time linear in their lengths' product.

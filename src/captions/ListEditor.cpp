@@ -4,7 +4,6 @@
 
 #include "base/Caption.h"
 #include "base/Texts.h"
-#include "base/Utf.h"
 #include "base/Wildcard.h"
 
 namespace zorvel {
@@ -12,7 +11,7 @@ namespace zorvel {
 namespace {
 
 // Enough of a title to know the window by, and keeps the question's box a sane width.
-constexpr std::size_t kPreviewTitleUnits = 80;
+constexpr std::size_t kPreviewTitleUnits = 60;
 
 }  // namespace
 
@@ -33,6 +32,12 @@ bool ListEditor::addEntry(const std::string& text) {
         lstCaption_.add(text);
         return true;
     }
+    // Refused before the question offers it: as a pattern it would close nearly any window,
+    // and wildcards typed were not meant as a title.
+    if (!wildcard::broadEnough(text)) {
+        form_.warn(texts::kPatternTooBroad, texts::kAttention);
+        return false;
+    }
     switch (form_.askYesNoCancel(patternQuestion(text), texts::kAttention)) {
         case Answer::No:
             lstCaption_.add(text);
@@ -41,10 +46,6 @@ bool ListEditor::addEntry(const std::string& text) {
             return false;
         case Answer::Yes:
             break;
-    }
-    if (!wildcard::broadEnough(text)) {
-        form_.warn(texts::kPatternTooBroad, texts::kAttention);
-        return false;
     }
     lstCaption_.add(text, EntryKind::Pattern);
     return true;
@@ -62,7 +63,8 @@ std::string ListEditor::patternQuestion(const std::string& pattern) {
             continue;
         }
         if (++count <= kPreviewTitles) {
-            const std::string shown = utf::cutUtf8(window.title, kPreviewTitleUnits);
+            // One line each: a break inside a title would read as two windows.
+            const std::string shown = caption::oneLine(window.title, kPreviewTitleUnits);
             titles += "\n" + shown + (shown.size() < window.title.size() ? "..." : "");
         } else if (count == kPreviewTitles + 1) {
             titles += "\n...";

@@ -7,7 +7,7 @@
 
 namespace zorvel {
 
-// The user's close: the window titled like the selected caption gets Alt+F4.
+// The user's close: the window titled like the selected caption gets the close command.
 class CloseAction {
   public:
     CloseAction(ListedCaptions& lstCaption, Desktop& desktop, CloseEngine& engine)

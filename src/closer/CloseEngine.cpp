@@ -10,7 +10,7 @@ bool CloseEngine::closeInBackground(WindowId window, const ListEntry& entry, Clo
         !mayClose(window, entry, trigger)) {
         return false;
     }
-    return sendChord(window, entry, trigger);
+    return sendCommand(window, entry, trigger);
 }
 
 WindowId CloseEngine::closeForUser(const std::vector<WindowId>& candidates,
@@ -69,10 +69,10 @@ bool CloseEngine::mayClose(WindowId window, const ListEntry& entry, CloseTrigger
     return true;
 }
 
-bool CloseEngine::sendChord(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
+bool CloseEngine::sendCommand(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
     std::string title = desktop_.wholeTitle(window);
     std::string program = desktop_.programName(window);
-    if (!desktop_.sendCloseChord(window)) {
+    if (!desktop_.sendCloseCommand(window)) {
         return false;
     }
     awaited_.emplace(window, Awaited{entry, trigger, std::move(title), std::move(program),
@@ -83,7 +83,7 @@ bool CloseEngine::sendChord(WindowId window, const ListEntry& entry, CloseTrigge
 
 bool CloseEngine::inFront(WindowId window) {
     // Its own thread has taken the activation when the window in front is the window itself
-    // or one its thread opened or showed meanwhile. The chord is addressed to the found
+    // or one its thread opened or showed meanwhile. The command is addressed to the found
     // window, so a pop-up the program opens on activation cannot receive it.
     const WindowId front = desktop_.foreground();
     return front == window || (front != 0 && desktop_.sameThread(front, window));
@@ -112,7 +112,7 @@ bool CloseEngine::step(Activation& activation) {
     if (inFront(activation.window)) {
         // Checked again at the last moment: hidden, gone or renamed meanwhile gets nothing.
         if (closable(activation.window, activation.entry)) {
-            sendChord(activation.window, activation.entry, CloseTrigger::User);
+            sendCommand(activation.window, activation.entry, CloseTrigger::User);
         }
         return true;
     }
@@ -129,7 +129,7 @@ bool CloseEngine::step(Activation& activation) {
 void CloseEngine::watchOutcomes() {
     const std::int64_t now = clock_.milliseconds();
     for (auto it = awaited_.begin(); it != awaited_.end();) {
-        it = over(it->first, it->second, now - it->second.chordAt) ? awaited_.erase(it) : ++it;
+        it = over(it->first, it->second, now - it->second.sentAt) ? awaited_.erase(it) : ++it;
     }
 }
 
@@ -146,11 +146,11 @@ bool CloseEngine::over(WindowId window, Awaited& awaited, std::int64_t elapsed) 
         }
         return true;
     }
-    if (elapsed >= kSystemCloseMs && !awaited.systemCloseSent) {
-        awaited.systemCloseSent = true;
+    if (elapsed >= kCloseRequestMs && !awaited.closeRequested) {
+        awaited.closeRequested = true;
         // Only while it still bears a listed title: it may have become something else.
         if (closable(window, awaited.entry)) {
-            desktop_.sendCloseCommand(window);
+            desktop_.sendClose(window);
         }
     }
     return false;

@@ -15,10 +15,10 @@
 
 namespace zorvel {
 
-// Closes windows without ever waiting on the user-interface thread. Automatic closes send
-// Alt+F4 to the window where it is, never touching the foreground; the user's own close
-// brings the window to the front first, as the user is watching. Either way the window is
-// then watched: a second close command if the keys are ignored, and an outcome for the
+// Closes windows without ever waiting on the user-interface thread. Automatic closes post the
+// close command to the window where it is, never touching the foreground; the user's own
+// close brings the window to the front first, as the user is watching. Either way the window
+// is then watched: a plain close request if the command is ignored, and an outcome for the
 // record. Nothing is sent to a window twice while its outcome is awaited.
 class CloseEngine {
   public:
@@ -26,10 +26,10 @@ class CloseEngine {
     // it is asked again (a settling focus change can take a granted activation away).
     static constexpr std::int64_t kGiveUpMs = 1000;
     static constexpr std::int64_t kAskAgainMs = 250;
-    // A window still there this long after the chord gets the close command itself, for
-    // programs whose own key handling ignores posted keys.
-    static constexpr std::int64_t kSystemCloseMs = 500;
-    // Still there this long after the chord: it refuses.
+    // A window still there this long after the command gets the close request itself, for
+    // programs whose own handling drops the command.
+    static constexpr std::int64_t kCloseRequestMs = 500;
+    // Still there this long after the command: it refuses.
     static constexpr std::int64_t kOutcomeMs = 2000;
     // How often the engine looks while anything is awaited.
     static constexpr int kPulseMs = 10;
@@ -37,13 +37,13 @@ class CloseEngine {
     CloseEngine(Desktop& desktop, Clock& clock, Timer& pulse, CloseRecorder& recorder)
         : desktop_(desktop), clock_(clock), pulse_(pulse), recorder_(recorder), matcher_(desktop) {}
 
-    // Closes the window where it is; true when the chord went out.
+    // Closes the window where it is; true when the command went out.
     bool closeInBackground(WindowId window, const ListEntry& entry, CloseTrigger trigger);
     // The user's close of the first of `candidates` that may be closed; returns it, or 0.
     WindowId closeForUser(const std::vector<WindowId>& candidates, const ListEntry& entry);
     // Being activated or awaiting its outcome: nothing more is sent to it for now.
     bool handling(WindowId window) const;
-    // Stayed after the chord and the close command; events leave it alone from then on.
+    // Stayed after the command and the close request; events leave it alone from then on.
     bool refused(WindowId window) const { return refusing_.contains(window); }
     bool busy() const { return !activations_.empty() || !awaited_.empty(); }
     // A window came to the front (an event, where the platform sends one).
@@ -66,14 +66,14 @@ class CloseEngine {
         CloseTrigger trigger = CloseTrigger::Sweep;
         std::string title;
         std::string program;
-        std::int64_t chordAt = 0;
-        bool systemCloseSent = false;
+        std::int64_t sentAt = 0;
+        bool closeRequested = false;
     };
 
     bool closable(WindowId window, const ListEntry& entry);
     // Closable, and not a process above ours (recorded once per window).
     bool mayClose(WindowId window, const ListEntry& entry, CloseTrigger trigger);
-    bool sendChord(WindowId window, const ListEntry& entry, CloseTrigger trigger);
+    bool sendCommand(WindowId window, const ListEntry& entry, CloseTrigger trigger);
     bool inFront(WindowId window);
     void pumpActivations();
     // One look at the activation in front; true when it is over, sent or dropped.

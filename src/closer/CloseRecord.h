@@ -18,7 +18,7 @@ struct CloseRecord {
     ListEntry entry;                      // the list entry that matched
     std::string title;                    // the window's whole title
     std::string program;                  // file name of the window's program, may be empty
-    std::optional<std::int64_t> closeMs;  // chord to gone, for Closed only
+    std::optional<std::int64_t> closeMs;  // command to gone, for Closed only
 };
 
 // Where every close ends; the engine knows nothing of files.

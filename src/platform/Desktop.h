@@ -38,8 +38,8 @@ class Desktop {
     virtual bool isVisible(WindowId window) = 0;
     // Whether the window belongs to this process.
     virtual bool isOurs(WindowId window) = 0;
-    // Whether the window is the desktop's or the shell's own (desktop, taskbar): Alt+F4 there
-    // opens the shut-down dialog.
+    // Whether the window is the desktop's or the shell's own (desktop, taskbar): the close
+    // command there opens the shut-down dialog.
     virtual bool isShell(WindowId window) = 0;
     // The file name of the window's program, without its folder; empty when it cannot be read.
     virtual std::string programName(WindowId window) = 0;
@@ -51,13 +51,14 @@ class Desktop {
     virtual WindowId foreground() = 0;
     // Whether two windows belong to one thread (one program's user interface).
     virtual bool sameThread(WindowId a, WindowId b) = 0;
-    // Alt+F4 addressed to the window itself, as its own key messages, without waiting; it
-    // cannot reach any other window. False when the window is gone or hidden before its F4
-    // is pressed; key-ups that find it already gone do not count.
-    virtual bool sendCloseChord(WindowId target) = 0;
-    // The close command Alt+F4 asks of a window's default handling, posted to it; false when
-    // the window is gone, hidden or disabled (a question of its own is up).
+    // The close command a typed Alt+F4 asks of a window's default handling, posted to the
+    // window itself without waiting. No key is sent: posted keys lack the keyboard's state, so
+    // the program's own shortcuts would take them for plain F4. False when the window is gone,
+    // hidden or disabled (a question of its own is up).
     virtual bool sendCloseCommand(WindowId target) = 0;
+    // The request to close itself, posted, for programs whose own handling drops the close
+    // command; false as above.
+    virtual bool sendClose(WindowId target) = 0;
     // The push buttons (a Button control styled as one, default or not) among the window's own
     // child windows, at any depth, in their order.
     virtual std::vector<PushButton> pushButtons(WindowId window) = 0;

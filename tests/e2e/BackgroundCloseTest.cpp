@@ -15,26 +15,6 @@ namespace {
 
 using namespace zorvel::win32;
 
-// What the helper's windows noted, as (what, title) pairs.
-std::vector<std::pair<std::string, std::string>> noted(const std::wstring& path) {
-    std::vector<std::pair<std::string, std::string>> lines;
-    std::istringstream in(readFile(path));
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t tab = line.find('\t');
-        lines.emplace_back(line.substr(0, tab),
-                           tab == std::string::npos ? "" : line.substr(tab + 1));
-    }
-    return lines;
-}
-
-int count(const std::wstring& path, const std::string& what, const std::string& title) {
-    int n = 0;
-    for (const auto& [w, t] : noted(path)) {
-        n += w == what && t == title ? 1 : 0;
-    }
-    return n;
-}
-
 // The sweep runs every 30 s: what closes within seconds is the watch's doing, in the
 // background.
 class BackgroundCloseTest : public ::testing::Test {
@@ -78,22 +58,40 @@ TEST_F(BackgroundCloseTest, TypingGoesOnUndisturbedWhilePopUpsCloseBehindIt) {
     for (Process& popUp : popUps) {
         EXPECT_TRUE(popUp.waitForExit(10s));
     }
-    EXPECT_TRUE(waitUntil([&] { return count(log, "char", "Editor") == kPopUps * kCharsEach; }))
-        << count(log, "char", "Editor") << " characters reached the editor";
-    EXPECT_EQ(count(log, "char", "Reclama"), 0);
-    EXPECT_EQ(count(log, "activate", "Reclama"), 0);
-    EXPECT_EQ(count(log, "close", "Reclama"), kPopUps);
+    EXPECT_TRUE(waitUntil([&] { return noted(log, "char", "Editor") == kPopUps * kCharsEach; }))
+        << noted(log, "char", "Editor") << " characters reached the editor";
+    EXPECT_EQ(noted(log, "char", "Reclama"), 0);
+    EXPECT_EQ(noted(log, "activate", "Reclama"), 0);
+    EXPECT_EQ(noted(log, "close", "Reclama"), kPopUps);
     EXPECT_EQ(lostFront, 0);
     EXPECT_EQ(GetForegroundWindow(), typing);
 }
 
-TEST_F(BackgroundCloseTest, ASlowPopUpIsSentOneChordAndOneClose) {
+TEST_F(BackgroundCloseTest, ASlowPopUpIsSentOneCommandAndOneClose) {
     zorvel.setText(kTxtTimp, "1");  // ticks while it goes must not send it more
     const std::wstring log = events(L"slow.txt");
     Process slow = openTargets({L"events:" + log, L"slow:Reclama"});
     EXPECT_TRUE(slow.waitForExit(10s));
-    EXPECT_EQ(count(log, "f4", "Reclama"), 1);
-    EXPECT_EQ(count(log, "close", "Reclama"), 1);
+    EXPECT_EQ(noted(log, "command", "Reclama"), 1);
+    EXPECT_EQ(noted(log, "close", "Reclama"), 1);
+}
+
+// Keys posted to a window would run its program's plain-F4 shortcut: the close command cannot.
+TEST_F(BackgroundCloseTest, APlainF4ShortcutNeverRunsWhileItsWindowsAreClosed) {
+    constexpr int kWindows = 10;
+    const std::wstring log = events(L"f4.txt");
+    std::vector<std::wstring> requests(kWindows + 1, L"f4:Reclama");
+    requests[0] = L"events:" + log;
+    EXPECT_TRUE(openTargets(requests).waitForExit(10s));
+    EXPECT_EQ(noted(log, "close", "Reclama"), kWindows);
+    EXPECT_EQ(noted(log, "f4", "Reclama"), 0);
+}
+
+TEST_F(BackgroundCloseTest, APopUpDeafToTheCloseCommandGetsTheCloseRequest) {
+    const std::wstring log = events(L"deaf.txt");
+    EXPECT_TRUE(openTargets({L"events:" + log, L"deaf:Reclama"}).waitForExit(10s));
+    EXPECT_EQ(noted(log, "command", "Reclama"), 1);
+    EXPECT_EQ(noted(log, "close", "Reclama"), 1);
 }
 
 TEST_F(BackgroundCloseTest, TheShellsWindowsAreLeftAloneWhateverIsListed) {
@@ -113,8 +111,8 @@ TEST_F(BackgroundCloseTest, TheShellsWindowsAreLeftAloneWhateverIsListed) {
         EXPECT_TRUE(late.waitForExit(10s)) << probe;
     }
     EXPECT_TRUE(IsWindowVisible(desktop));
-    EXPECT_EQ(count(log, "f4", "Program Manager"), 0);
-    EXPECT_EQ(count(log, "close", "Program Manager"), 0);
+    EXPECT_EQ(noted(log, "command", "Program Manager"), 0);
+    EXPECT_EQ(noted(log, "close", "Program Manager"), 0);
 }
 
 // The log's lines, fields split at tabs, without the byte-order mark.

@@ -12,6 +12,8 @@
 //   quiet:TITLE     a window shown without being activated, as pop-ups behind the user's work
 //   front:TITLE     a window brought to the front, to type into
 //   slow:TITLE      a window that goes only 300 ms after it is asked to close
+//   f4:TITLE        a window whose program binds plain F4 to a command (noted as "f4")
+//   deaf:TITLE      a window that ignores the close command (SC_CLOSE) but obeys WM_CLOSE
 //   progman:TITLE   a window of the desktop shell's class
 //   shownlater:TITLE  a window shown, without activation, 2.5 s after it is created
 //   events:PATH     (first) every window appends what it receives to PATH, see note()
@@ -35,6 +37,11 @@ constexpr UINT_PTR kTitleTimer = 1;
 constexpr UINT_PTR kGoTimer = 2;
 constexpr UINT_PTR kShowTimer = 3;
 constexpr wchar_t kSlow[] = L"ZorvelSlow";
+constexpr wchar_t kDeaf[] = L"ZorvelDeaf";
+constexpr WORD kF4Command = 40001;
+// Plain F4, as programs bind it (repeat the last action, go to the address bar): with a key
+// posted rather than typed, the Alt of Alt+F4 is not down, and this runs.
+HACCEL plainF4 = nullptr;
 
 // Where the windows note what they receive, one line each: what, a tab, the window's title.
 HANDLE events = INVALID_HANDLE_VALUE;
@@ -84,12 +91,15 @@ void onActivated(HWND window) {
     }
 }
 
-// What the tests count: typed characters, Alt+F4, close requests and activations.
+// What the tests count: typed characters, the F4 command, the close command, close requests
+// and activations.
 void noteReceived(HWND window, UINT message, WPARAM wParam) {
     if (message == WM_CHAR) {
         note(window, "char");
-    } else if (message == WM_SYSKEYDOWN && wParam == VK_F4) {
+    } else if (message == WM_COMMAND && LOWORD(wParam) == kF4Command) {
         note(window, "f4");
+    } else if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+        note(window, "command");
     } else if (message == WM_CLOSE) {
         note(window, "close");
     } else if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
@@ -101,6 +111,10 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     noteReceived(window, message, wParam);
     if (message == WM_CLOSE && GetPropW(window, kSlow) != nullptr) {
         SetTimer(window, kGoTimer, 300, nullptr);
+        return 0;
+    }
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE &&
+        GetPropW(window, kDeaf) != nullptr) {
         return 0;
     }
     if (message == WM_TIMER && wParam == kGoTimer) {
@@ -175,10 +189,13 @@ void open(const std::wstring& request, int slot) {
         openBehaving(title, slot, Behaviour::Opening);
     } else if (kind == L"giving") {
         openBehaving(title, slot, Behaviour::Giving);
-    } else if (kind == L"quiet" || kind == L"slow") {
+    } else if (kind == L"quiet" || kind == L"slow" || kind == L"deaf" || kind == L"f4") {
         HWND window = makeWindow(title, slot, nullptr, false);
-        if (kind == L"slow") {
-            SetPropW(window, kSlow, window);
+        if (kind == L"slow" || kind == L"deaf") {
+            SetPropW(window, kind == L"slow" ? kSlow : kDeaf, window);
+        } else if (kind == L"f4" && plainF4 == nullptr) {
+            ACCEL f4{FVIRTKEY, VK_F4, kF4Command};
+            plainF4 = CreateAcceleratorTableW(&f4, 1);
         }
         ShowWindow(window, SW_SHOWNA);
         ++openWindows;
@@ -244,6 +261,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (plainF4 != nullptr && message.hwnd != nullptr &&
+            TranslateAcceleratorW(message.hwnd, plainF4, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

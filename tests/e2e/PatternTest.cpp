@@ -86,16 +86,23 @@ TEST_F(PatternTest, TheQuestionCountsTheMatchingWindowsAndItsAnswerDecidesTheEnt
     ASSERT_TRUE(zorvel.waitForList({"Oferta *"}));
     press(ask("Oferta ?"), IDNO);
     ASSERT_TRUE(zorvel.waitForList({"Oferta *", "Oferta ?"}));
-
-    press(ask("*a*"), IDYES);
-    HWND refusal = zorvel.waitForMessageBox();
-    ASSERT_NE(refusal, nullptr);
-    EXPECT_NE(boxText(refusal).find("cel putin 3 caractere"), std::string::npos);
-    press(refusal, IDOK);
-    EXPECT_EQ(zorvel.text(kTxtCaption), "*a*");
-    EXPECT_EQ(zorvel.list().size(), 2u);
     EXPECT_EQ(savedEntries(zorvel),
               (Entries{{"Oferta ?", EntryKind::Caption}, {"Oferta *", EntryKind::Pattern}}));
+}
+
+// Too broad to be a pattern: an OK box says why instead of the question, and nothing is added.
+TEST_F(PatternTest, BlanksAndPunctuationAreRefusedBeforeAnyQuestion) {
+    for (const char* broad : {"* - *", "*...*"}) {
+        HWND refusal = ask(broad);
+        ASSERT_NE(refusal, nullptr) << broad;
+        EXPECT_NE(boxText(refusal).find("cel putin 3 litere sau cifre la rand"), std::string::npos)
+            << boxText(refusal);
+        EXPECT_EQ(GetDlgItem(refusal, IDYES), nullptr) << broad;
+        EXPECT_EQ(GetDlgItem(refusal, IDNO), nullptr) << broad;
+        press(refusal, IDOK);
+        EXPECT_EQ(zorvel.text(kTxtCaption), broad);
+        EXPECT_TRUE(zorvel.list().empty());
+    }
 }
 
 TEST_F(PatternTest, PatternsSurviveARestartInTheirOwnSectionAndCaptionKeysIgnoreThem) {

@@ -568,4 +568,14 @@ Process openTargets(const std::vector<std::wstring>& requests, const std::wstrin
     return helper;
 }
 
+int noted(const std::wstring& path, const std::string& what, const std::string& title) {
+    const std::string text = "\n" + readFile(path);
+    const std::string line = "\n" + what + "\t" + title + "\n";
+    int count = 0;
+    for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace zorvel::e2e

@@ -169,5 +169,8 @@ POINT centreOf(HWND window);
 // Windows opened by the helper program, which reports nothing but its windows; `program`, a
 // copy of it under another name, opens them as that program's.
 Process openTargets(const std::vector<std::wstring>& requests, const std::wstring& program = L"");
+// How many times the helper's windows titled `title` noted `what` in the file at `path`
+// (helper request events:PATH).
+int noted(const std::wstring& path, const std::string& what, const std::string& title);
 
 }  // namespace zorvel::e2e

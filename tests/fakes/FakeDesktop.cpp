@@ -151,29 +151,29 @@ bool FakeDesktop::sameThread(WindowId a, WindowId b) {
     return first != nullptr && second != nullptr && thread(first) == thread(second);
 }
 
-bool FakeDesktop::sendCloseChord(WindowId target) {
+bool FakeDesktop::sendCloseCommand(WindowId target) {
     if (!isVisible(target)) {
         return false;
     }
     if (foregroundWindow == 0 || !sameThread(target, foregroundWindow)) {
-        ++chordsOutOfFront;
+        ++commandsOutOfFront;
     }
-    chords.push_back(target);
-    if (onChord) {
-        onChord(target);
+    commands.push_back(target);
+    if (onCommand) {
+        onCommand(target);
     }
     const Window* w = find(target);
-    if (!w->ignoresChord && !w->refusesClose) {
+    if (!w->ignoresCommand && !w->refusesClose) {
         close(target);
     }
     return true;
 }
 
-bool FakeDesktop::sendCloseCommand(WindowId target) {
+bool FakeDesktop::sendClose(WindowId target) {
     if (!isVisible(target)) {
         return false;
     }
-    closeCommands.push_back(target);
+    closeRequests.push_back(target);
     if (!find(target)->refusesClose) {
         close(target);
     }

@@ -23,8 +23,8 @@ class FakeDesktop : public Desktop {
         bool elevated = false;
         WindowId thread = 0;  // 0: a thread of its own
         std::string program = "reclame.exe";
-        // A program whose key handling drops posted keys: only the close command closes it.
-        bool ignoresChord = false;
+        // A program whose own handling drops the close command: only the request closes it.
+        bool ignoresCommand = false;
         bool refusesClose = false;
         // A child control: a push button when `push`, else another kind of control.
         int controlId = 0;
@@ -50,8 +50,8 @@ class FakeDesktop : public Desktop {
     void requestForeground(WindowId window) override;
     WindowId foreground() override { return foregroundWindow; }
     bool sameThread(WindowId a, WindowId b) override;
-    bool sendCloseChord(WindowId target) override;
     bool sendCloseCommand(WindowId target) override;
+    bool sendClose(WindowId target) override;
     std::vector<PushButton> pushButtons(WindowId window) override;
     std::optional<PushButton> asPushButton(WindowId window) override;
     bool pressButton(WindowId button) override;
@@ -70,14 +70,15 @@ class FakeDesktop : public Desktop {
     WindowId askedForeground = 0;
     int foregroundRequests = 0;
     std::function<void(WindowId)> onActivate;
-    std::function<void(WindowId)> onChord;
-    // Windows that received the chord, in order; a chord closes its window.
-    std::vector<WindowId> chords;
-    std::vector<WindowId> closeCommands;
+    std::function<void(WindowId)> onCommand;
+    // Windows that received the close command, in order; it closes its window.
+    std::vector<WindowId> commands;
+    // Windows that received the plain close request.
+    std::vector<WindowId> closeRequests;
+    // Commands sent while the window's program was not in front: the user's close must never.
+    int commandsOutOfFront = 0;
     // Buttons pressed, in order.
     std::vector<WindowId> presses;
-    // Chords sent while the window's program was not in front: the engine must never.
-    int chordsOutOfFront = 0;
     int snapshots = 0;
     WindowId underPointer = 0;
     Point lastPoint;

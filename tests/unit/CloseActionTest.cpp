@@ -41,7 +41,7 @@ TEST_F(CloseActionTest, APatternClosesTheTopmostWindowItMatchesWhenItIsStillMatc
     lstCaption.select(0);
     action.cmdClose_Click();
     action.cmdClose_Click();
-    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{top, below}));
+    EXPECT_EQ(desktop.commands, (std::vector<WindowId>{top, below}));
 
     // Renamed while its close waits for the front: the last look finds no match.
     const WindowId renamed = desktop.open("Oferta 3");
@@ -50,7 +50,7 @@ TEST_F(CloseActionTest, APatternClosesTheTopmostWindowItMatchesWhenItIsStillMatc
     desktop.find(renamed)->title = "Oferta 33";
     desktop.grantForeground();
     engine.foregroundChanged();
-    EXPECT_EQ(desktop.chords.size(), 2u);
+    EXPECT_EQ(desktop.commands.size(), 2u);
 }
 
 TEST_F(CloseActionTest, ClosesTheWindowWithTheWholeTitleIgnoringCase) {
@@ -58,7 +58,7 @@ TEST_F(CloseActionTest, ClosesTheWindowWithTheWholeTitleIgnoringCase) {
     desktop.foregroundWindow = editor;
     selectCaption("oferta speciala");
     action.lstCaption_DblClick();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
     EXPECT_TRUE(desktop.exists(editor));
     EXPECT_EQ(lstCaption.count(), 1);
     EXPECT_EQ(lstCaption.selected, 0);
@@ -69,7 +69,7 @@ TEST_F(CloseActionTest, NothingHappensWithoutAMatchingWindow) {
     desktop.foregroundWindow = editor;
     selectCaption("Oferta speciala");
     action.lstCaption_DblClick();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_EQ(desktop.foregroundWindow, editor);
     EXPECT_EQ(desktop.foregroundRequests, 0);
 }
@@ -82,18 +82,18 @@ TEST_F(CloseActionTest, ARefusedActivationSendsNothingToTheWindowInFront) {
     action.lstCaption_DblClick();
     clock.now += CloseEngine::kGiveUpMs;
     engine.tick();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_TRUE(desktop.exists(editor));
     EXPECT_FALSE(engine.busy());
 }
 
 TEST_F(CloseActionTest, AWindowThatVanishesBeforeActivationIsSkipped) {
     const WindowId ad = desktop.open("Reclama");
-    desktop.foregroundWindow = 0;  // the bare desktop: Alt+F4 would offer to shut down
+    desktop.foregroundWindow = 0;  // the bare desktop: the command would offer to shut down
     desktop.onActivate = [this, ad](WindowId) { desktop.close(ad); };
     selectCaption("Reclama");
     action.lstCaption_DblClick();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
 }
 
 TEST_F(CloseActionTest, AWindowHiddenWhileActivatedIsSkipped) {
@@ -101,7 +101,7 @@ TEST_F(CloseActionTest, AWindowHiddenWhileActivatedIsSkipped) {
     desktop.onActivate = [this](WindowId window) { desktop.windows[1].visible = window == 0; };
     selectCaption("Reclama");
     action.lstCaption_DblClick();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_TRUE(desktop.exists(ad));
 }
 
@@ -110,7 +110,7 @@ TEST_F(CloseActionTest, AHiddenWindowDoesNotShadowAVisibleOneOfTheSameTitle) {
     const WindowId shown = desktop.open("Reclama");
     selectCaption("Reclama");
     action.lstCaption_DblClick();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{shown});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{shown});
     EXPECT_TRUE(desktop.exists(hidden));
 }
 
@@ -118,7 +118,7 @@ TEST_F(CloseActionTest, ChildWindowsAreNotTopLevelMatches) {
     desktop.open("Reclama", true, editor);
     selectCaption("Reclama");
     action.lstCaption_DblClick();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
 }
 
 TEST_F(CloseActionTest, TwoWindowsOfOneTitleCloseOnePerRun) {
@@ -126,21 +126,21 @@ TEST_F(CloseActionTest, TwoWindowsOfOneTitleCloseOnePerRun) {
     const WindowId second = desktop.open("Reclama");
     selectCaption("Reclama");
     action.lstCaption_DblClick();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{first});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{first});
     EXPECT_TRUE(desktop.exists(second));
     action.lstCaption_DblClick();
-    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{first, second}));
+    EXPECT_EQ(desktop.commands, (std::vector<WindowId>{first, second}));
 }
 
 TEST_F(CloseActionTest, CloseButtonRunsTheActionOnlyWithASelection) {
     desktop.open("Reclama");
     lstCaption.add("Reclama");
     action.cmdClose_Click();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_EQ(desktop.snapshots, 0);
     lstCaption.select(0);
     action.cmdClose_Click();
-    EXPECT_EQ(desktop.chords.size(), 1u);
+    EXPECT_EQ(desktop.commands.size(), 1u);
 }
 
 TEST_F(CloseActionTest, AnEmptyCaptionNeverMatchesUntitledWindows) {
@@ -148,7 +148,7 @@ TEST_F(CloseActionTest, AnEmptyCaptionNeverMatchesUntitledWindows) {
     lstCaption.items = {""};
     lstCaption.select(0);
     action.lstCaption_DblClick();
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
 }
 
 }  // namespace

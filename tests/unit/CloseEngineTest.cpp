@@ -44,7 +44,7 @@ class CloseEngineTest : public ::testing::Test {
 TEST_F(CloseEngineTest, AnAutomaticCloseLeavesTheForegroundAloneAndRecordsTheOutcome) {
     desktop.foregroundWindow = editor;
     EXPECT_TRUE(background(ad, CloseTrigger::Sweep));
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
     EXPECT_EQ(desktop.foregroundRequests, 0);
     EXPECT_EQ(desktop.foregroundWindow, editor);
     after(CloseEngine::kPulseMs);
@@ -59,16 +59,16 @@ TEST_F(CloseEngineTest, AnAutomaticCloseLeavesTheForegroundAloneAndRecordsTheOut
     EXPECT_FALSE(engine.busy());
 }
 
-TEST_F(CloseEngineTest, IgnoredKeysGetTheCloseCommandOnceAfterHalfASecond) {
-    desktop.find(ad)->ignoresChord = true;
+TEST_F(CloseEngineTest, AnIgnoredCommandIsFollowedByTheCloseRequestOnceAfterHalfASecond) {
+    desktop.find(ad)->ignoresCommand = true;
     background(ad);
-    after(CloseEngine::kSystemCloseMs - CloseEngine::kPulseMs);
-    EXPECT_TRUE(desktop.closeCommands.empty());
+    after(CloseEngine::kCloseRequestMs - CloseEngine::kPulseMs);
+    EXPECT_TRUE(desktop.closeRequests.empty());
     after(CloseEngine::kPulseMs);
-    EXPECT_EQ(desktop.closeCommands, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.closeRequests, std::vector<WindowId>{ad});
     after(CloseEngine::kPulseMs);
     EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::Closed});
-    EXPECT_GE(recorder.records[0].closeMs.value_or(0), CloseEngine::kSystemCloseMs);
+    EXPECT_GE(recorder.records[0].closeMs.value_or(0), CloseEngine::kCloseRequestMs);
 }
 
 TEST_F(CloseEngineTest, OneClosePerAppearanceAndARefusalIsRecordedOnce) {
@@ -79,8 +79,8 @@ TEST_F(CloseEngineTest, OneClosePerAppearanceAndARefusalIsRecordedOnce) {
         EXPECT_EQ(forUser({ad}), 0u);
     }
     after(CloseEngine::kOutcomeMs);
-    EXPECT_EQ(desktop.chords.size(), 1u);
-    EXPECT_EQ(desktop.closeCommands.size(), 1u);
+    EXPECT_EQ(desktop.commands.size(), 1u);
+    EXPECT_EQ(desktop.closeRequests.size(), 1u);
     EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::NotClosed});
     EXPECT_FALSE(recorder.records[0].closeMs);
     EXPECT_TRUE(engine.refused(ad));
@@ -88,11 +88,11 @@ TEST_F(CloseEngineTest, OneClosePerAppearanceAndARefusalIsRecordedOnce) {
     EXPECT_FALSE(background(ad, CloseTrigger::Appeared));
     EXPECT_TRUE(background(ad, CloseTrigger::Sweep));
     after(CloseEngine::kOutcomeMs);
-    EXPECT_EQ(desktop.chords.size(), 2u);
+    EXPECT_EQ(desktop.commands.size(), 2u);
     EXPECT_EQ(recorder.records.size(), 1u);
 }
 
-TEST_F(CloseEngineTest, AWindowHiddenAfterTheChordCountsAsClosed) {
+TEST_F(CloseEngineTest, AWindowHiddenAfterTheCommandCountsAsClosed) {
     desktop.find(ad)->refusesClose = true;
     background(ad);
     desktop.find(ad)->visible = false;
@@ -101,11 +101,11 @@ TEST_F(CloseEngineTest, AWindowHiddenAfterTheChordCountsAsClosed) {
 }
 
 TEST_F(CloseEngineTest, ARetitledWindowGetsNoCloseCommand) {
-    desktop.find(ad)->ignoresChord = true;
+    desktop.find(ad)->ignoresCommand = true;
     background(ad);
     desktop.find(ad)->title = "Document important";
     after(CloseEngine::kOutcomeMs);
-    EXPECT_TRUE(desktop.closeCommands.empty());
+    EXPECT_TRUE(desktop.closeRequests.empty());
     EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::NotClosed});
 }
 
@@ -125,7 +125,7 @@ TEST_F(CloseEngineTest, OursTheShellsAndHigherRightsAreNeverSentAnything) {
         EXPECT_FALSE(background(window, CloseTrigger::Sweep)) << u.kind;
         EXPECT_EQ(forUser({window}), 0u) << u.kind;
     }
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_EQ(desktop.foregroundRequests, 0);
     // The higher-rights skip is recorded once per window.
     EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::HigherRights});
@@ -136,18 +136,18 @@ TEST_F(CloseEngineTest, OursTheShellsAndHigherRightsAreNeverSentAnything) {
 class UserCloseTest : public CloseEngineTest {
   protected:
     UserCloseTest() { desktop.deferForeground = true; }
-    void TearDown() override { EXPECT_EQ(desktop.chordsOutOfFront, 0); }
+    void TearDown() override { EXPECT_EQ(desktop.commandsOutOfFront, 0); }
 };
 
-TEST_F(UserCloseTest, TheChordWaitsForTheWindowToBeInFrontWithoutBlocking) {
+TEST_F(UserCloseTest, TheCommandWaitsForTheWindowToBeInFrontWithoutBlocking) {
     EXPECT_EQ(forUser({ad}), ad);
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_EQ(pulse.milliseconds, CloseEngine::kPulseMs);
     after(100);
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     desktop.grantForeground();
     engine.foregroundChanged();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
     after(CloseEngine::kPulseMs);
     ASSERT_EQ(recorder.records.size(), 1u);
     EXPECT_EQ(recorder.records[0].trigger, CloseTrigger::User);
@@ -164,7 +164,7 @@ TEST_F(UserCloseTest, AsksAgainEveryQuarterSecondAndDropsAfterOneSecond) {
     EXPECT_FALSE(engine.busy());
     desktop.grantForeground();
     after(CloseEngine::kPulseMs);
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     EXPECT_TRUE(recorder.records.empty());
 }
 
@@ -179,7 +179,7 @@ TEST_F(UserCloseTest, APendingWindowIsNeitherActivatedAgainNorClosedByAnEvent) {
     EXPECT_EQ(desktop.askedForeground, twin);
     desktop.grantForeground();
     engine.tick();
-    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{ad, twin}));
+    EXPECT_EQ(desktop.commands, (std::vector<WindowId>{ad, twin}));
 }
 
 TEST_F(UserCloseTest, WindowsThatChangeWhileWaitingGetNothing) {
@@ -196,7 +196,7 @@ TEST_F(UserCloseTest, WindowsThatChangeWhileWaitingGetNothing) {
         c.apply(*desktop.find(target));
         desktop.grantForeground();
         after(CloseEngine::kPulseMs);
-        EXPECT_TRUE(desktop.chords.empty()) << c.change;
+        EXPECT_TRUE(desktop.commands.empty()) << c.change;
         EXPECT_FALSE(engine.busy()) << c.change;
     }
 }

@@ -92,7 +92,7 @@ TEST_F(FormTest, TheIntervalSwitchesInstantClosingOffAndOn) {
     lstCaption.add("Reclama");
     const WindowId ad = desktop.open("Reclama");
     watch.sink->windowEvent(ad, WindowEvent::Created);
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
     txtTimp.setText("0");
     EXPECT_EQ(watch.sink, nullptr);
 }

@@ -131,14 +131,14 @@ TEST_F(ListEditorTest, TextWithWildcardsAsksAndTheAnswerDecidesTheEntry) {
         Items items;
         Kinds kinds;
         std::string leftInBox;
+        size_t questions;
         size_t warnings;
     };
     const Row rows[] = {
-        {"YesAddsAPattern", "Oferta *", Answer::Yes, {"Oferta *"}, {kPattern}, "", 0},
-        {"NoAddsTheExactText", "Oferta *", Answer::No, {"Oferta *"}, {kCaption}, "", 0},
-        {"CancelAddsNothing", "Oferta ?", Answer::Cancel, {}, {}, "Oferta ?", 0},
-        {"YesToABroadPatternWarns", "*a*", Answer::Yes, {}, {}, "*a*", 1},
-        {"NoToABroadPatternAddsItExact", "*a*", Answer::No, {"*a*"}, {kCaption}, "", 0},
+        {"YesAddsAPattern", "Oferta *", Answer::Yes, {"Oferta *"}, {kPattern}, "", 1, 0},
+        {"NoAddsTheExactText", "Oferta *", Answer::No, {"Oferta *"}, {kCaption}, "", 1, 0},
+        {"CancelAddsNothing", "Oferta ?", Answer::Cancel, {}, {}, "Oferta ?", 1, 0},
+        {"ABroadPatternIsRefusedUnasked", "* - *", Answer::No, {}, {}, "* - *", 0, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -147,13 +147,14 @@ TEST_F(ListEditorTest, TextWithWildcardsAsksAndTheAnswerDecidesTheEntry) {
         form.warnings.clear();
         form.answer = row.answer;
         add(row.typed);
-        EXPECT_EQ(form.questions.size(), 1u);
+        EXPECT_EQ(form.questions.size(), row.questions);
         EXPECT_EQ(lstCaption.items, row.items);
         EXPECT_EQ(lstCaption.kinds(), row.kinds);
         EXPECT_EQ(txtCaption.value, row.leftInBox);
         ASSERT_EQ(form.warnings.size(), row.warnings);
         if (row.warnings != 0) {
-            EXPECT_NE(form.warnings[0].find("cel putin 3 caractere"), std::string::npos);
+            EXPECT_NE(form.warnings[0].find("cel putin 3 litere sau cifre la rand"),
+                      std::string::npos);
         }
     }
 }
@@ -193,6 +194,17 @@ TEST_F(ListEditorTest, TheQuestionCountsTheMatchingWindowsOfOthersAndNamesFive) 
     form.questions.clear();
     add("Nimic *");
     EXPECT_TRUE(form.questions[0].ends_with("Acum nu se potriveste nicio fereastra."));
+}
+
+TEST_F(ListEditorTest, ThePreviewShowsEachTitleOnOneLineCutTo60Characters) {
+    desktop.open("Oferta\r\nde azi\t!");
+    desktop.open("Oferta " + std::string(53, 'x') + "y");
+    form.answer = Answer::Cancel;
+    add("Oferta*");
+    ASSERT_EQ(form.questions.size(), 1u);
+    EXPECT_TRUE(
+        form.questions[0].ends_with(":\nOferta  de azi !\nOferta " + std::string(53, 'x') + "..."))
+        << form.questions[0];
 }
 
 TEST_F(ListEditorTest, ModifyOnAPatternGivesItsTextBackAndAddingItAsksAgain) {
@@ -236,7 +248,7 @@ TEST_F(ListEditorTest, AddTakesTheTextAsTheFileWillHoldIt) {
         std::string listed;
     } cases[] = {
         {"breaks and tabs", "\tA\r\nB\nC\rD\t", " A  B C D "},
-        {"stars, quotes, blanks", " ***\"x\" = [y]; ", " ***\"x\" = [y]; "},
+        {"stars, quotes, blanks", " ***\"xyz\" = [y]; ", " ***\"xyz\" = [y]; "},
         {"300 letters", std::string(300, 'a'), std::string(255, 'a')},
         {"pair that fits", std::string(253, 'a') + face + "b", std::string(253, 'a') + face},
         {"pair that would be split", std::string(254, 'a') + face, std::string(254, 'a')},

@@ -43,7 +43,7 @@ TEST_F(SweepTest, VisitsEntriesFromLastToFirstAndLeavesTheSelectionAlone) {
     lstCaption.select(1);  // the user's, which the delete question acts on
     sweep.tmrVerifica_Timer();
     EXPECT_EQ(lstCaption.selectionHistory, (std::vector<int>{1}));
-    EXPECT_EQ(desktop.chords, (std::vector<WindowId>{gama, beta, alfa}));
+    EXPECT_EQ(desktop.commands, (std::vector<WindowId>{gama, beta, alfa}));
     EXPECT_EQ(desktop.foregroundRequests, 0);
     EXPECT_EQ(desktop.foregroundWindow, editor);
     EXPECT_EQ(lstCaption.selected, 1);
@@ -64,16 +64,16 @@ TEST_F(SweepTest, CaptionsThatNoWindowBearsCostNoLookup) {
     sweep.tmrVerifica_Timer();
     EXPECT_EQ(desktop.foregroundRequests, 0);
     EXPECT_EQ(desktop.snapshots, 1);
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
 }
 
-TEST_F(SweepTest, AWindowClosedByAnEarlierEntryIsNotChordedAgain) {
+TEST_F(SweepTest, AWindowClosedByAnEarlierEntryIsNotSentTheCommandAgain) {
     const WindowId ad = desktop.open("Reclama");
     const WindowId editor = desktop.open("Editor");
     desktop.foregroundWindow = editor;
     list({"Reclama", "RECLAMA"});
     sweep.tmrVerifica_Timer();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
     EXPECT_TRUE(desktop.exists(editor));
 }
 
@@ -84,7 +84,7 @@ TEST_F(SweepTest, WindowsHiddenOrRetitledDuringTheTickAreLeftAlone) {
     const WindowId trigger = desktop.open("Zzz");
     // Closing the last entry's window hides one listed window and renames another, after
     // the snapshot listed both.
-    desktop.onChord = [this, trigger](WindowId window) {
+    desktop.onCommand = [this, trigger](WindowId window) {
         if (window == trigger) {
             desktop.windows[1].visible = false;
             desktop.windows[2].title = "Document important";
@@ -92,15 +92,15 @@ TEST_F(SweepTest, WindowsHiddenOrRetitledDuringTheTickAreLeftAlone) {
     };
     list({"Ascuns", "Banner", "Caseta", "Zzz"});
     sweep.tmrVerifica_Timer();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{trigger});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{trigger});
     EXPECT_TRUE(desktop.exists(hiddenAtStart));
     EXPECT_TRUE(desktop.exists(hiddenLater));
     EXPECT_TRUE(desktop.exists(retitled));
 }
 
-// What a user can see of one tick: the windows chorded, in order, and the selection.
+// What a user can see of one tick: the windows sent the command, in order, and the selection.
 struct Observed {
-    std::vector<WindowId> chords;
+    std::vector<WindowId> commands;
     int selection = -1;
     bool operator==(const Observed&) const = default;
 };
@@ -131,14 +131,14 @@ Observed runTick(const Scenario& scenario, bool naive) {
     } else {
         Sweep{captions, engine, desktop}.tmrVerifica_Timer();
     }
-    return {desktop.chords, lstCaption.selected};
+    return {desktop.commands, lstCaption.selected};
 }
 
-TEST(SweepAgainstNaiveTest, ChordsTheSameWindowsInTheSameOrder) {
+TEST(SweepAgainstNaiveTest, ClosesTheSameWindowsInTheSameOrder) {
     const struct {
         const char* name;
         Scenario scenario;
-        std::size_t chords;
+        std::size_t commands;
     } scenarios[] = {
         {"duplicate entries, two windows of one title",
          [](auto& d, auto& l) {
@@ -170,9 +170,9 @@ TEST(SweepAgainstNaiveTest, ChordsTheSameWindowsInTheSameOrder) {
              l.items = {"Editor", "Reclama"};
          },
          1},
-        {"one that drops posted keys, one that refuses",
+        {"one that drops the command, one that refuses",
          [](auto& d, auto& l) {
-             d.find(d.open("Reclama"))->ignoresChord = true;
+             d.find(d.open("Reclama"))->ignoresCommand = true;
              d.find(d.open("Oferta"))->refusesClose = true;
              l.items = {"Oferta", "Reclama"};
          },
@@ -181,7 +181,7 @@ TEST(SweepAgainstNaiveTest, ChordsTheSameWindowsInTheSameOrder) {
     for (const auto& s : scenarios) {
         const Observed ours = runTick(s.scenario, false);
         EXPECT_EQ(ours, runTick(s.scenario, true)) << s.name;
-        EXPECT_EQ(ours.chords.size(), s.chords) << s.name;
+        EXPECT_EQ(ours.commands.size(), s.commands) << s.name;
         EXPECT_EQ(ours.selection, -1) << s.name;
     }
 }
@@ -190,7 +190,7 @@ TEST(SweepAgainstNaiveTest, AWindowOpenedDuringTheTickWaitsForTheWatcherOrTheNex
     const Scenario opensAnother = [](auto& d, auto& l) {
         const WindowId first = d.open("Zzz");
         d.open("Alfa");
-        d.onChord = [&d, first](WindowId w) {
+        d.onCommand = [&d, first](WindowId w) {
             if (w == first) {
                 d.open("Alfa");
             }
@@ -199,8 +199,8 @@ TEST(SweepAgainstNaiveTest, AWindowOpenedDuringTheTickWaitsForTheWatcherOrTheNex
     };
     // The naive sweep looks the desktop up again for every entry and finds the newcomer;
     // the tick's one reading does not, and nothing it reads is closed twice.
-    EXPECT_EQ(runTick(opensAnother, true).chords.size(), 3u);
-    EXPECT_EQ(runTick(opensAnother, false).chords.size(), 2u);
+    EXPECT_EQ(runTick(opensAnother, true).commands.size(), 3u);
+    EXPECT_EQ(runTick(opensAnother, false).commands.size(), 2u);
 }
 
 TEST(IntervalBoxTest, EachKeystrokeSetsAValidIntervalAndKeepsItOtherwise) {

@@ -44,7 +44,7 @@ TEST_F(WatcherTest, AListedWindowClosesAtOnceAndTheListIsLeftAsItWas) {
     const WindowId other = desktop.open("Reclama noua");
     event(other);
     event(ad);
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
     EXPECT_EQ(lstCaption.selected, 1);
     EXPECT_TRUE(lstCaption.selectionHistory.empty());
 }
@@ -64,7 +64,7 @@ TEST_F(WatcherTest, APatternClosesItsWholeTitlesOnlyAndAStarredCaptionItsOwnTitl
             closed.push_back(window);
         }
     }
-    EXPECT_EQ(desktop.chords, closed);
+    EXPECT_EQ(desktop.commands, closed);
 }
 
 TEST_F(WatcherTest, ANewWindowIsLookedAtAgainUntilItsTitleComesOrItsTimeIsUp) {
@@ -76,12 +76,12 @@ TEST_F(WatcherTest, ANewWindowIsLookedAtAgainUntilItsTitleComesOrItsTimeIsUp) {
     pulseFor(100);
     desktop.find(late)->title = "Oferta";
     pulseFor(100 / 4 + CloseEngine::kPulseMs);  // looked at again within a quarter of its age
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{late});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{late});
     pulseFor(Watcher::kNewWindowWatchMs);
     EXPECT_FALSE(watcher.busy());
     desktop.find(never)->title = "Oferta";
     pulseFor(CloseEngine::kPulseMs);
-    EXPECT_EQ(desktop.chords.size(), 1u);  // the sweep's to find now
+    EXPECT_EQ(desktop.commands.size(), 1u);  // the sweep's to find now
 }
 
 TEST_F(WatcherTest, RenamesShowsAndTheForegroundAreLookedAtOnce) {
@@ -121,14 +121,14 @@ TEST_F(WatcherTest, OffStopsTheWatchAndNothingClosesUntilOnAgain) {
     EXPECT_EQ(watch.sink, nullptr);
     const WindowId whileOff = desktop.open("Oferta");
     watcher.windowEvent(whileOff, WindowEvent::Created);
-    EXPECT_TRUE(desktop.chords.empty());
+    EXPECT_TRUE(desktop.commands.empty());
     watcher.setEnabled(true);
     ASSERT_NE(watch.sink, nullptr);
     event(whileOff, WindowEvent::Renamed);
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{whileOff});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{whileOff});
 }
 
-TEST_F(WatcherTest, ABurstOfEventsSendsOneChordAndARefusingWindowIsLeftAlone) {
+TEST_F(WatcherTest, ABurstOfEventsSendsOneCommandAndARefusingWindowIsLeftAlone) {
     const WindowId stubborn = desktop.open("Reclama");
     desktop.find(stubborn)->refusesClose = true;
     for (WindowEvent e : {WindowEvent::Created, WindowEvent::Shown, WindowEvent::Foreground,
@@ -139,8 +139,8 @@ TEST_F(WatcherTest, ABurstOfEventsSendsOneChordAndARefusingWindowIsLeftAlone) {
     event(stubborn, WindowEvent::Shown);
     watch.sink->eventsLost();
     pulseFor(Watcher::kNewWindowWatchMs);
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{stubborn});
-    EXPECT_EQ(desktop.closeCommands, std::vector<WindowId>{stubborn});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{stubborn});
+    EXPECT_EQ(desktop.closeRequests, std::vector<WindowId>{stubborn});
     ASSERT_EQ(recorder.records.size(), 1u);
     EXPECT_EQ(recorder.records[0].trigger, CloseTrigger::Appeared);
     EXPECT_EQ(recorder.records[0].outcome, CloseOutcome::NotClosed);
@@ -150,7 +150,7 @@ TEST_F(WatcherTest, LostEventsCostOneLookAtEveryWindow) {
     const WindowId ad = desktop.open("Oferta");
     desktop.open("Document");
     watch.sink->eventsLost();
-    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
 }
 
 TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {

@@ -78,12 +78,6 @@ std::optional<unsigned long> integrityOf(HANDLE process) {
     return level;
 }
 
-// A key message as the keyboard would deliver it with Alt held: the context bit set.
-LPARAM keyData(WORD virtualKey, bool alt, bool up) {
-    const LPARAM scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-    return 1 | (scan << 16) | (alt ? LPARAM{1} << 29 : 0) | (up ? LPARAM{3} << 30 : 0);
-}
-
 std::string readProgramName(HWND window) {
     HANDLE process = processOf(window);
     if (process == nullptr) {
@@ -210,34 +204,22 @@ bool Win32Desktop::sameThread(WindowId a, WindowId b) {
 
 namespace {
 
-// A disabled window has a modal box of its own in front: typed keys would go there.
-bool takesInput(HWND window) {
+// A disabled window has a modal question of its own in front, which a close beneath it would
+// cut short.
+bool mayBeClosed(HWND window) {
     return IsWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window);
 }
 
 }  // namespace
 
-bool Win32Desktop::sendCloseChord(WindowId target) {
-    HWND window = hwnd(target);
-    if (!takesInput(window)) {
-        return false;
-    }
-    // Posted to the window itself, so the keys cannot land on whatever has the focus in its
-    // thread; its default handling turns them into its close command, as a typed Alt+F4.
-    if (!PostMessageW(window, WM_SYSKEYDOWN, VK_MENU, keyData(VK_MENU, true, false)) ||
-        !PostMessageW(window, WM_SYSKEYDOWN, VK_F4, keyData(VK_F4, true, false))) {
-        return false;
-    }
-    // Sent once F4 is pressed: a quick window may be gone before its key-ups are posted, and
-    // their failure must not make its close look unsent and go unrecorded.
-    PostMessageW(window, WM_SYSKEYUP, VK_F4, keyData(VK_F4, true, true));
-    PostMessageW(window, WM_KEYUP, VK_MENU, keyData(VK_MENU, false, true));
-    return true;
-}
-
 bool Win32Desktop::sendCloseCommand(WindowId target) {
     HWND window = hwnd(target);
-    return takesInput(window) && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+    return mayBeClosed(window) && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+}
+
+bool Win32Desktop::sendClose(WindowId target) {
+    HWND window = hwnd(target);
+    return mayBeClosed(window) && PostMessageW(window, WM_CLOSE, 0, 0) != FALSE;
 }
 
 namespace {

@@ -23,8 +23,8 @@ class Win32Desktop : public Desktop {
     void requestForeground(WindowId window) override;
     WindowId foreground() override;
     bool sameThread(WindowId a, WindowId b) override;
-    bool sendCloseChord(WindowId target) override;
     bool sendCloseCommand(WindowId target) override;
+    bool sendClose(WindowId target) override;
     std::vector<PushButton> pushButtons(WindowId window) override;
     std::optional<PushButton> asPushButton(WindowId window) override;
     bool pressButton(WindowId button) override;
