@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "closer/NagButton.h"
+
 namespace zorvel {
 
 bool CloseEngine::closeInBackground(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
@@ -45,6 +47,7 @@ void CloseEngine::forgetGone() {
     };
     std::erase_if(refusing_, gone);
     std::erase_if(aboveUs_, gone);
+    std::erase_if(noButton_, gone);
 }
 
 bool CloseEngine::closable(WindowId window, const ListEntry& entry) {
@@ -72,13 +75,29 @@ bool CloseEngine::mayClose(WindowId window, const ListEntry& entry, CloseTrigger
 bool CloseEngine::sendCommand(WindowId window, const ListEntry& entry, CloseTrigger trigger) {
     std::string title = desktop_.wholeTitle(window);
     std::string program = desktop_.programName(window);
-    if (!desktop_.sendCloseCommand(window)) {
+    const bool sent = entry.button ? press(window, entry, trigger, title, program)
+                                   : desktop_.sendCloseCommand(window);
+    if (!sent) {
         return false;
     }
+    // The user chose the answer: a window still there after it gets nothing more.
     awaited_.emplace(window, Awaited{entry, trigger, std::move(title), std::move(program),
-                                     clock_.milliseconds()});
+                                     clock_.milliseconds(), entry.button.has_value()});
     keepPulsing();
     return true;
+}
+
+bool CloseEngine::press(WindowId window, const ListEntry& entry, CloseTrigger trigger,
+                        const std::string& title, const std::string& program) {
+    const std::optional<PushButton> button = buttonToPress(desktop_, window, *entry.button);
+    if (button && desktop_.pressButton(button->window)) {
+        return true;
+    }
+    // The window is left alone; said once, though later looks try again.
+    if (noButton_.insert(window).second) {
+        record(trigger, CloseOutcome::ButtonNotFound, entry, title, program);
+    }
+    return false;
 }
 
 bool CloseEngine::inFront(WindowId window) {

@@ -74,6 +74,9 @@ class CloseEngine {
     // Closable, and not a process above ours (recorded once per window).
     bool mayClose(WindowId window, const ListEntry& entry, CloseTrigger trigger);
     bool sendCommand(WindowId window, const ListEntry& entry, CloseTrigger trigger);
+    // Presses the entry's button of the window; false, said once, when there is none to press.
+    bool press(WindowId window, const ListEntry& entry, CloseTrigger trigger,
+               const std::string& title, const std::string& program);
     bool inFront(WindowId window);
     void pumpActivations();
     // One look at the activation in front; true when it is over, sent or dropped.
@@ -95,6 +98,8 @@ class CloseEngine {
     std::unordered_map<WindowId, Awaited> awaited_;
     std::unordered_set<WindowId> refusing_;
     std::unordered_set<WindowId> aboveUs_;
+    // Whose entry's button was not there to press.
+    std::unordered_set<WindowId> noButton_;
 };
 
 }  // namespace zorvel

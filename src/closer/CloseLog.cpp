@@ -30,6 +30,8 @@ const char* words(CloseOutcome outcome) {
             return "nu s-a inchis";
         case CloseOutcome::HigherRights:
             return "drepturi mai mari";
+        case CloseOutcome::ButtonNotFound:
+            return "buton negasit";
     }
     return "";
 }
@@ -64,6 +66,8 @@ std::string logLine(const LocalTime& t, const CloseRecord& record) {
     if (record.outcome == CloseOutcome::Closed && record.closeMs) {
         line += std::to_string(*record.closeMs);
     }
+    // Last, so that readers of the seven fields before it are not disturbed.
+    appendField(line, record.entry.button ? "buton " + record.entry.button->text : "inchidere");
     line += "\r\n";
     return line;
 }

@@ -14,8 +14,8 @@ namespace zorvel {
 // Zorvel.log beside the settings file, for a settings file in `executableDirectory`.
 std::string logPath(const std::string& executableDirectory);
 
-// One line per close: local time, trigger, outcome, entry, title, program and milliseconds
-// to close, tab-separated, CR LF ended.
+// One line per close: local time, trigger, outcome, entry, title, program, milliseconds to
+// close and the action (close, or the button pressed), tab-separated, CR LF ended.
 std::string logLine(const LocalTime& time, const CloseRecord& record);
 
 // Keeps the lines of closes and adds them to the file in batches, so that a flood of closes

@@ -9,7 +9,7 @@
 namespace zorvel {
 
 enum class CloseTrigger { Appeared, Sweep, User };
-enum class CloseOutcome { Closed, NotClosed, HigherRights };
+enum class CloseOutcome { Closed, NotClosed, HigherRights, ButtonNotFound };
 
 // How one close ended: every close the engine starts or declines ends in one of these.
 struct CloseRecord {

@@ -14,6 +14,9 @@
 //   slow:TITLE      a window that goes only 300 ms after it is asked to close
 //   f4:TITLE        a window whose program binds plain F4 to a command (noted as "f4")
 //   deaf:TITLE      a window that ignores the close command (SC_CLOSE) but obeys WM_CLOSE
+//   nag:TITLE       a window shown without activation with the buttons "&Da" (6), "&Nu" (7) and
+//                   "Anuleaza" (2); a click is noted as "clicked ID" and ends the window
+//   nagoff:TITLE    the same with "&Nu" disabled; nagbare:TITLE without "&Nu"
 //   progman:TITLE   a window of the desktop shell's class
 //   shownlater:TITLE  a window shown, without activation, 2.5 s after it is created
 //   events:PATH     (first) every window appends what it receives to PATH, see note()
@@ -93,13 +96,15 @@ void onActivated(HWND window) {
 
 // What the tests count: typed characters, the F4 command, the close command, close requests
 // and activations.
-void noteReceived(HWND window, UINT message, WPARAM wParam) {
+void noteReceived(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CHAR) {
         note(window, "char");
     } else if (message == WM_COMMAND && LOWORD(wParam) == kF4Command) {
         note(window, "f4");
     } else if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
         note(window, "command");
+    } else if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        note(window, ("clicked " + std::to_string(LOWORD(wParam))).c_str());
     } else if (message == WM_CLOSE) {
         note(window, "close");
     } else if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
@@ -108,13 +113,17 @@ void noteReceived(HWND window, UINT message, WPARAM wParam) {
 }
 
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    noteReceived(window, message, wParam);
+    noteReceived(window, message, wParam, lParam);
     if (message == WM_CLOSE && GetPropW(window, kSlow) != nullptr) {
         SetTimer(window, kGoTimer, 300, nullptr);
         return 0;
     }
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE &&
         GetPropW(window, kDeaf) != nullptr) {
+        return 0;
+    }
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        DestroyWindow(window);  // answered
         return 0;
     }
     if (message == WM_TIMER && wParam == kGoTimer) {
@@ -167,6 +176,24 @@ void openNested(const std::wstring& title, int slot) {
                     nullptr, nullptr, nullptr);
 }
 
+// A nag asking its question with buttons; `nu`: whether "&Nu" is there, and enabled.
+void openNag(const std::wstring& title, int slot, bool nu, bool nuEnabled) {
+    HWND window = makeWindow(title, slot, nullptr, false);
+    const auto button = [window](const wchar_t* text, int id, int x, bool enabled) {
+        HWND made =
+            CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 80, 90,
+                            30, window, reinterpret_cast<HMENU>(INT_PTR{id}), nullptr, nullptr);
+        EnableWindow(made, enabled ? TRUE : FALSE);
+    };
+    button(L"&Da", IDYES, 10, true);
+    if (nu) {
+        button(L"&Nu", IDNO, 110, nuEnabled);
+    }
+    button(L"Anuleaza", IDCANCEL, 210, true);
+    ShowWindow(window, SW_SHOWNA);
+    ++openWindows;
+}
+
 void open(const std::wstring& request, int slot) {
     const size_t colon = request.find(L':');
     const std::wstring kind = request.substr(0, colon);
@@ -199,6 +226,8 @@ void open(const std::wstring& request, int slot) {
         }
         ShowWindow(window, SW_SHOWNA);
         ++openWindows;
+    } else if (kind == L"nag" || kind == L"nagoff" || kind == L"nagbare") {
+        openNag(title, slot, kind != L"nagbare", kind == L"nag");
     } else if (kind == L"front") {
         HWND window = makeWindow(title, slot, nullptr, true);
         SetForegroundWindow(window);

@@ -37,6 +37,18 @@ class PickerTest : public ::testing::Test {
         EXPECT_TRUE(zorvel.waitForFocus(kCmdClose));
     }
 
+    // Releases over a push button and answers Zorvel's question about it.
+    void answerOver(POINT screen, int answer) {
+        input::moveTo(screen);
+        input::buttonDown();
+        input::buttonUp();
+        HWND box = zorvel.waitForMessageBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_NE(windowText(GetDlgItem(box, 0xFFFF)).find("se apasa butonul"), std::string::npos);
+        SendNotifyMessageW(GetDlgItem(box, answer), BM_CLICK, 0, 0);
+        ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
+    }
+
     static POINT titleBarOf(HWND window) {
         RECT frame{};
         GetWindowRect(window, &frame);
@@ -60,6 +72,7 @@ TEST_F(PickerTest, ReleasingOverATitleBarAddsThatTitle) {
     EXPECT_NE(GetForegroundWindow(), target);
 }
 
+// A push button, however deep, asks whether to press it; "No" keeps the plain entry.
 TEST_F(PickerTest, ADeepControlGivesTheTitleOfItsTopWindow) {
     Process targets = openTargets({L"nested:Dialog cu panou"});
     HWND top = targets.waitForWindow("Dialog cu panou");
@@ -68,8 +81,23 @@ TEST_F(PickerTest, ADeepControlGivesTheTitleOfItsTopWindow) {
     HWND button = FindWindowExW(panel, nullptr, L"BUTTON", nullptr);
     ASSERT_NE(button, nullptr);
     arm();
-    releaseOver(input::centreOf(button));
+    answerOver(input::centreOf(button), IDNO);
     EXPECT_TRUE(zorvel.waitForList({"Dialog cu panou"}));
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_FALSE(hasLine(settingsLines(zorvel.settingsFile()), "Buton1=Buton adanc"));
+}
+
+TEST_F(PickerTest, ReleasingOverAButtonAndAnsweringYesKeepsTheButtonForTheEntry) {
+    Process targets = openTargets({L"nag:Actualizare disponibila"});
+    HWND nag = targets.waitForWindow("Actualizare disponibila");
+    ASSERT_NE(nag, nullptr);
+    arm();
+    answerOver(input::centreOf(GetDlgItem(nag, IDNO)), IDYES);
+    EXPECT_TRUE(zorvel.waitForList({"Actualizare disponibila"}));
+    EXPECT_TRUE(IsWindow(nag));  // the pick presses nothing
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_TRUE(holdsInOrder(settingsLines(zorvel.settingsFile()),
+                             {"Caption1=Actualizare disponibila", "Buton1=Nu", "ButonId1=7"}));
 }
 
 TEST_F(PickerTest, AnOwnedPopupGivesItsOwnersTitle) {

@@ -203,3 +203,41 @@ TEST_F(UserCloseTest, WindowsThatChangeWhileWaitingGetNothing) {
 
 }  // namespace
 }  // namespace zorvel
+
+namespace zorvel {
+namespace {
+
+// An entry that answers with a button presses it instead of closing, and then only watches.
+TEST_F(CloseEngineTest, AButtonEntryPressesAndSendsNothingMore) {
+    entry.button = EntryButton{7, "Nu"};
+    const WindowId nu = desktop.addButton(ad, 7, "&Nu");
+    EXPECT_TRUE(background(ad));
+    EXPECT_EQ(desktop.presses, std::vector<WindowId>{nu});
+    after(CloseEngine::kOutcomeMs);
+    EXPECT_TRUE(desktop.commands.empty());
+    EXPECT_TRUE(desktop.closeRequests.empty());
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::NotClosed});
+
+    // The next appearance: answered, it goes.
+    const WindowId again = desktop.open("Reclama");
+    desktop.addButton(again, 7, "Nu");
+    EXPECT_TRUE(background(again, CloseTrigger::Sweep));
+    desktop.close(again);
+    after(CloseEngine::kPulseMs);
+    EXPECT_EQ(outcomes(),
+              (std::vector<CloseOutcome>{CloseOutcome::NotClosed, CloseOutcome::Closed}));
+}
+
+TEST_F(CloseEngineTest, NoButtonToPressLeavesTheWindowAloneAndIsSaidOnce) {
+    entry.button = EntryButton{7, "Nu"};
+    desktop.find(desktop.addButton(ad, 7, "Nu"))->enabled = false;
+    EXPECT_FALSE(background(ad));
+    EXPECT_FALSE(background(ad, CloseTrigger::Sweep));
+    EXPECT_TRUE(desktop.presses.empty());
+    EXPECT_TRUE(desktop.commands.empty());
+    EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::ButtonNotFound});
+    EXPECT_TRUE(desktop.exists(ad));
+}
+
+}  // namespace
+}  // namespace zorvel

@@ -27,7 +27,7 @@ std::size_t lineCount(const std::string& bytes) {
     return count;
 }
 
-TEST(CloseLogLine, HoldsSevenFieldsInTheirWords) {
+TEST(CloseLogLine, HoldsEightFieldsInTheirWords) {
     const LocalTime time{2026, 3, 4, 5, 6, 7, 8};
     const std::string stamp = "2026-03-04 05:06:07.008\t";
     struct Case {
@@ -36,24 +36,38 @@ TEST(CloseLogLine, HoldsSevenFieldsInTheirWords) {
     };
     const Case cases[] = {
         {{CloseTrigger::Appeared, CloseOutcome::Closed, {"Ad"}, "Ad", "ad.exe", 41},
-         "aparitie\tinchisa\tAd\tAd\tad.exe\t41\r\n"},
+         "aparitie\tinchisa\tAd\tAd\tad.exe\t41\tinchidere\r\n"},
         {{CloseTrigger::Sweep, CloseOutcome::NotClosed, {"Nag"}, "Nag", "nag.exe", 2000},
-         "verificare\tnu s-a inchis\tNag\tNag\tnag.exe\t\r\n"},
+         "verificare\tnu s-a inchis\tNag\tNag\tnag.exe\t\tinchidere\r\n"},
         {{CloseTrigger::User, CloseOutcome::HigherRights, {"Admin"}, "Admin", "", std::nullopt},
-         "utilizator\tdrepturi mai mari\tAdmin\tAdmin\t\t\r\n"},
+         "utilizator\tdrepturi mai mari\tAdmin\tAdmin\t\t\tinchidere\r\n"},
         {{CloseTrigger::Sweep, CloseOutcome::Closed, {"X"}, "X", "x.exe", 0},
-         "verificare\tinchisa\tX\tX\tx.exe\t0\r\n"},
+         "verificare\tinchisa\tX\tX\tx.exe\t0\tinchidere\r\n"},
         {{CloseTrigger::User, CloseOutcome::Closed, {"X"}, "X", "x.exe", std::nullopt},
-         "utilizator\tinchisa\tX\tX\tx.exe\t\r\n"},
+         "utilizator\tinchisa\tX\tX\tx.exe\t\tinchidere\r\n"},
         {{CloseTrigger::Appeared,
           CloseOutcome::Closed,
           {"a\tb"},
           "one\r\ntwo\nthree\rfour",
           "p\tq.exe",
           5},
-         "aparitie\tinchisa\ta b\tone  two three four\tp q.exe\t5\r\n"},
+         "aparitie\tinchisa\ta b\tone  two three four\tp q.exe\t5\tinchidere\r\n"},
         {{CloseTrigger::Appeared, CloseOutcome::Closed, {"Fereastră"}, "Fereastră", "ş.exe", 7},
-         "aparitie\tinchisa\tFereastră\tFereastră\tş.exe\t7\r\n"},
+         "aparitie\tinchisa\tFereastră\tFereastră\tş.exe\t7\tinchidere\r\n"},
+        {{CloseTrigger::Appeared,
+          CloseOutcome::Closed,
+          {"Nag", EntryKind::Caption, "", EntryButton{7, "Nu"}},
+          "Nag",
+          "n.exe",
+          3},
+         "aparitie\tinchisa\tNag\tNag\tn.exe\t3\tbuton Nu\r\n"},
+        {{CloseTrigger::Sweep,
+          CloseOutcome::ButtonNotFound,
+          {"Nag", EntryKind::Caption, "", EntryButton{7, "Nu"}},
+          "Nag",
+          "n.exe",
+          {}},
+         "verificare\tbuton negasit\tNag\tNag\tn.exe\t\tbuton Nu\r\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(logLine(time, c.record), stamp + c.expected);

@@ -256,7 +256,8 @@ TEST_F(FormTest, TheLogMenuOpensTheRecordFileMadeFirst) {
     form.closeRecorder().record(kClosed);
     form.mnuLog_Click();  // a line still waiting for its batch is in the file the editor opens
     ASSERT_TRUE(seen);
-    EXPECT_NE(seen->find("\tverificare\tinchisa\tAd\tAd\tad.exe\t30\r\n"), std::string::npos);
+    EXPECT_NE(seen->find("\tverificare\tinchisa\tAd\tAd\tad.exe\t30\tinchidere\r\n"),
+              std::string::npos);
     EXPECT_EQ(tmrLog.milliseconds, 0);
 }
 
@@ -272,7 +273,7 @@ TEST_F(FormTest, EndingWritesTheLinesWaitingForTheirBatch) {
         EXPECT_FALSE(log.bytes);
         end(form);
         ASSERT_TRUE(log.bytes);
-        EXPECT_NE(log.bytes->find("\tad.exe\t30\r\n"), std::string::npos);
+        EXPECT_NE(log.bytes->find("\tad.exe\t30\tinchidere\r\n"), std::string::npos);
     }
 }
 
