@@ -5,8 +5,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <windows.h>
 
 #include "base/Wildcard.h"
 #include "closer/EntryMatcher.h"
@@ -19,6 +22,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kCaptions = 1000;
 constexpr int kPatterns = 100;
 constexpr int kDefaultRuns = 1000;
+constexpr int kQualified = 100;
 
 // Median and worst of `runs` timings of `work`, in microseconds.
 template <typename Work>
@@ -35,6 +39,36 @@ void report(const char* what, int runs, Work work) {
     std::sort(micros.begin(), micros.end());
     std::printf("| %s | %d | %d | %.2f | %.2f |\n", what, runs, matched, micros[micros.size() / 2],
                 micros.back());
+}
+
+// A new window whose title 100 entries match, each naming another program: its program is
+// read (once: a fresh desktop each run, so that nothing is remembered) and every entry refused.
+void qualified(int runs) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"Oferta 12345 - valabila 7 zile", WS_POPUP, 0, 0,
+                                  10, 10, nullptr, nullptr, nullptr, nullptr);
+    const auto id = reinterpret_cast<zorvel::WindowId>(window);
+    std::vector<std::unique_ptr<zorvel::win32::Win32Desktop>> desktops;
+    std::vector<std::unique_ptr<zorvel::EntryMatcher>> matchers;
+    for (int run = 0; run < runs; ++run) {
+        desktops.push_back(std::make_unique<zorvel::win32::Win32Desktop>());
+        matchers.push_back(std::make_unique<zorvel::EntryMatcher>(*desktops.back()));
+        for (int i = 0; i < kQualified; ++i) {
+            zorvel::ListEntry entry{
+                i % 2 == 0 ? "Oferta 12345 - valabila 7 zile"
+                           : "Oferta * - valabila " + std::to_string(i) + "*",
+                i % 2 == 0 ? zorvel::EntryKind::Caption : zorvel::EntryKind::Pattern};
+            entry.program = "reclame" + std::to_string(i) + ".exe";
+            matchers.back()->add(entry);
+        }
+    }
+    int run = 0;
+    report("new window against 100 entries naming another program (program read)", runs, [&] {
+        const auto at = static_cast<std::size_t>(run++);
+        return matchers[at]
+            ->find(desktops[at]->titleKey("Oferta 12345 - valabila 7 zile"), id)
+            .has_value();
+    });
+    DestroyWindow(window);
 }
 
 }  // namespace
@@ -59,5 +93,6 @@ int main(int argc, char** argv) {
            [&] { return matcher.find(desktop.titleKey(newTitle), 0).has_value(); });
     report("`*a*a*a*a*a*b` against 255 a's", runs,
            [&] { return zorvel::wildcard::matches(worstPattern, worstTitle); });
+    qualified(runs);
     return 0;
 }

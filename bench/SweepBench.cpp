@@ -29,6 +29,7 @@ using zorvel::bench::median;
 constexpr int kWindows = 300;
 constexpr int kCaptions = 1000;
 constexpr int kPatterns = 100;
+constexpr int kQualified = 100;
 constexpr int kDefaultTicks = 10;
 constexpr wchar_t kOwnerArgument[] = L"--own-windows";
 
@@ -143,6 +144,19 @@ int wmain(int argc, wchar_t** argv) {
         patternList.add(ascii(numbered(L"*Oferta", i)) + " * zile?", zorvel::EntryKind::Pattern);
     }
     zorvel::Sweep patternSweep(patternList, engine, desktop);
+    // And 100 of the captions naming a program: titled like the windows, of another program,
+    // so that each one's program is read and found to differ.
+    zorvel::win32::Win32ListBox programBox(makeListBox());
+    zorvel::ListedCaptions programList(programBox, desktop);
+    for (int i = 0; i < patternList.count(); ++i) {
+        zorvel::ListEntry entry = patternList.entry(i);
+        if (i < kQualified) {
+            entry.text = ascii(numbered(L"Fereastra de proba", i));
+            entry.program = "reclame.exe";
+        }
+        programList.add(entry);
+    }
+    zorvel::Sweep programSweep(programList, engine, desktop);
     const auto naiveTick = [&] {
         for (int i = list.count() - 1; i >= 0; --i) {
             list.select(i);
@@ -162,18 +176,22 @@ int wmain(int argc, wchar_t** argv) {
     };
     const auto ourTick = [&] { sweep.tmrVerifica_Timer(); };
     const auto patternTick = [&] { patternSweep.tmrVerifica_Timer(); };
+    const auto programTick = [&] { programSweep.tmrVerifica_Timer(); };
 
     std::vector<double> naive;
     std::vector<double> walked;
     std::vector<double> ours;
     std::vector<double> withPatterns;
+    std::vector<double> withPrograms;
     ourTick();  // warm-up, not counted
     patternTick();
+    programTick();
     for (int i = 0; i < ticks; ++i) {  // interleaved, so all meet the same conditions
         naive.push_back(millisecondsOf(naiveTick));
         walked.push_back(millisecondsOf(walkedTick));
         ours.push_back(millisecondsOf(ourTick));
         withPatterns.push_back(millisecondsOf(patternTick));
+        withPrograms.push_back(millisecondsOf(programTick));
     }
     std::vector<double> snapshots;
     for (int i = 0; i < ticks; ++i) {
@@ -187,6 +205,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-44s %12.2f\n", "earlier (selection walked, one snapshot)", median(walked));
     std::printf("%-44s %12.2f\n", "ours (entries read, selection untouched)", median(ours));
     std::printf("%-44s %12.2f\n", "ours, and 100 patterns", median(withPatterns));
+    std::printf("%-44s %12.2f\n", "and 100 captions naming another program", median(withPrograms));
     std::printf("%-44s %12.2f\n", "of which the title snapshot", median(snapshots));
     std::printf("%-44s %11.1fx\n", "speed-up over naive", median(naive) / median(ours));
     TerminateProcess(owner.hProcess, 0);

@@ -162,12 +162,13 @@ TEST_F(BackgroundCloseTest, EveryTriggerLeavesALineInTheLogWithEveryField) {
     const std::regex milliseconds(R"(\d+)");
     std::set<std::string> triggers;
     for (const auto& fields : logLines(log)) {
-        ASSERT_EQ(fields.size(), 7u);
+        ASSERT_EQ(fields.size(), 8u);
         EXPECT_TRUE(std::regex_match(fields[0], time)) << fields[0];
         triggers.insert(fields[1] + ' ' + fields[3] + ' ' + fields[4]);
         EXPECT_EQ(fields[2], "inchisa");
         EXPECT_EQ(fields[5], "zorvel_helper.exe");
         EXPECT_TRUE(std::regex_match(fields[6], milliseconds)) << fields[6];
+        EXPECT_EQ(fields[7], "inchidere");
     }
     EXPECT_EQ(triggers,
               (std::set<std::string>{"utilizator Manual Manual", "aparitie Reclama Reclama",
