@@ -29,7 +29,7 @@ void ListEditor::cmdAdauga_Click() {
 
 bool ListEditor::addEntry(const std::string& text) {
     if (!wildcard::hasWildcards(text)) {
-        lstCaption_.add(text);
+        addAs(text, EntryKind::Caption);
         return true;
     }
     // Refused before the question offers it: as a pattern it would close nearly any window,
@@ -40,15 +40,24 @@ bool ListEditor::addEntry(const std::string& text) {
     }
     switch (form_.askYesNoCancel(patternQuestion(text), texts::kAttention)) {
         case Answer::No:
-            lstCaption_.add(text);
+            addAs(text, EntryKind::Caption);
             return true;
         case Answer::Cancel:
             return false;
         case Answer::Yes:
             break;
     }
-    lstCaption_.add(text, EntryKind::Pattern);
+    addAs(text, EntryKind::Pattern);
     return true;
+}
+
+void ListEditor::addAs(const std::string& text, EntryKind kind) {
+    // An entry taken back into the box keeps what else it was: its program, button and count.
+    ListEntry entry = taken_.value_or(ListEntry{});
+    taken_.reset();
+    entry.text = text;
+    entry.kind = kind;
+    lstCaption_.add(entry);
 }
 
 // The question, and the windows the pattern matches now: the visible ones of other programs,
@@ -87,7 +96,8 @@ void ListEditor::txtCaption_KeyPress(TypedKey key) {
 void ListEditor::cmdModifica_Click() {
     const int selected = lstCaption_.selectedIndex();
     if (selected != -1) {
-        txtCaption_.setText(lstCaption_.item(selected));
+        taken_ = lstCaption_.entry(selected);
+        txtCaption_.setText(taken_->text);
         lstCaption_.removeAt(selected);
     }
     txtCaption_.focus();

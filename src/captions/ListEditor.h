@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/Controls.h"
@@ -27,6 +28,7 @@ class ListEditor {
   private:
     // False when nothing was added and the text stays in the box.
     bool addEntry(const std::string& text);
+    void addAs(const std::string& text, EntryKind kind);
     std::string patternQuestion(const std::string& pattern);
     void removeEntry(int index, const std::string& text);
 
@@ -34,6 +36,8 @@ class ListEditor {
     TextBox& txtCaption_;
     Form& form_;
     Desktop& desktop_;
+    // The entry "Modifica" took back into the box, until it is added again.
+    std::optional<ListEntry> taken_;
 };
 
 }  // namespace zorvel

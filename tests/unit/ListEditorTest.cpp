@@ -66,6 +66,22 @@ TEST_F(ListEditorTest, ModifyMovesTheSelectedEntryIntoTheBoxFullySelected) {
     EXPECT_EQ(lstCaption.items, (Items{"Alfa", "Beta"}));
 }
 
+// Edited, an entry keeps what else it is; only the entry taken back, and only once.
+TEST_F(ListEditorTest, AModifiedEntryKeepsItsProgramButtonAndCount) {
+    ListEntry nag{"Actualizare",        EntryKind::Caption, "nag.exe", EntryButton{7, "Nu"}, 4,
+                  "2026-12-08 10:41:07"};
+    lstCaption.add(nag);
+    lstCaption.select(0);
+    editor.cmdModifica_Click();
+    type("Actualizare noua");
+    editor.cmdAdauga_Click();
+    type("Alta");
+    editor.cmdAdauga_Click();
+    nag.text = "Actualizare noua";
+    EXPECT_EQ(lstCaption.entry(0), nag);
+    EXPECT_EQ(lstCaption.entry(1), ListEntry{"Alta"});
+}
+
 TEST_F(ListEditorTest, ModifyWithoutSelectionOnlySelectsTheBoxText) {
     add("Alfa");
     type("in lucru");
