@@ -73,9 +73,15 @@ bool frmZorvel::endOrStay() {
     // The icon goes first: an Exit chosen from it again while the question is open would
     // unload the window under the question.
     tray_.removeIcon();
+    const std::string question =
+        aboutSettingsFile(texts::kSettingsNotSaved) + texts::kSettingsNotSavedChoices;
     while (!settings_.save()) {
-        if (!s_.form.askRetry(aboutSettingsFile(texts::kSettingsNotSaved), texts::kAttention)) {
-            // The list lives only in the window: ending now would lose every edit.
+        const TryAnswer answer = s_.form.askTryAgainOrContinue(question, texts::kAttention);
+        if (answer == TryAnswer::Continue) {
+            return false;  // the user gives up the edits; the file stays as it was
+        }
+        if (answer == TryAnswer::Cancel) {
+            // The list lives only in the window: staying keeps every edit.
             blnExitRequested_ = false;
             tray_.restoreIcon();
             s_.form.show();

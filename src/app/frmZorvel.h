@@ -87,8 +87,8 @@ class frmZorvel : public FormEvents {
 
   private:
     void requestExit();
-    // The ending branch of an unload: false once the settings are saved, true when the user
-    // chose to stay after a failed save.
+    // The ending branch of an unload: false once the settings are saved or the user gave them
+    // up after a failed save, true when the user chose to stay.
     bool endOrStay();
     // A message about the settings file, naming it.
     std::string aboutSettingsFile(const char* text) const;

@@ -18,6 +18,13 @@ inline constexpr const char* kSettingsUnreadable =
     "Fisierul de setari nu a putut fi citit. Programul porneste cu lista goala si nu va "
     "modifica fisierul:";
 inline constexpr const char* kSettingsNotSaved = "Setarile nu au putut fi salvate in fisierul";
+// After the path, what each button of the failed-save box does; the box shows the system's
+// own button names.
+inline constexpr const char* kSettingsNotSavedChoices =
+    "\n\nTry Again: se incearca din nou salvarea.\n"
+    "Continue: programul se inchide fara salvare; fisierul ramane cum era, iar modificarile "
+    "facute de la pornire se pierd.\n"
+    "Cancel: programul ramane deschis si nu se pierde nimic.";
 inline constexpr const char* kAutostartNotSet = "Pornirea odata cu Windows nu a putut fi setata.";
 inline constexpr const char* kAutostartNotRemoved =
     "Pornirea odata cu Windows nu a putut fi oprita.";

@@ -9,6 +9,10 @@ namespace zorvel {
 
 enum class Answer { Yes, No, Cancel };
 
+// The answers of the box offered when something could not be done: do it again, go on
+// without it, or stay where one was.
+enum class TryAnswer { TryAgain, Continue, Cancel };
+
 // Menu items whose check mark the program sets.
 enum class CheckedMenuItem { StartWithWindows };
 
@@ -39,8 +43,8 @@ class Form {
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
-    // A warning offering Retry and Cancel; true when the user chose Retry.
-    virtual bool askRetry(const std::string& text, const std::string& title) = 0;
+    // A warning offering Try Again, Continue and Cancel; closing the box counts as Cancel.
+    virtual TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) = 0;
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(const std::string& text, const std::string& title) = 0;
     // A plain warning with an OK button.

@@ -34,7 +34,7 @@ class FakeForm : public Form {
     void warn(const std::string& text, const std::string& title) override {
         warnings.push_back(title + ": " + text);
     }
-    bool askRetry(const std::string& text, const std::string& title) override;
+    TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override { ++menuPopups; }
     void checkMenuItem(CheckedMenuItem item, bool checked) override { menuChecks[item] = checked; }
     void unload() override;
@@ -58,10 +58,10 @@ class FakeForm : public Form {
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
-    // The buttons the user presses in the failed-save box, one per box, in order: true for
-    // Retry, Cancel once they run out. This scripts the user; no test tries anything twice.
-    std::deque<bool> saveBoxPresses;
-    std::vector<std::string> retryQuestions;
+    // The buttons the user presses in the failed-save box, one per box, in order; Cancel once
+    // they run out. This scripts the user; no test tries anything twice.
+    std::deque<TryAnswer> saveBoxPresses;
+    std::vector<std::string> saveQuestions;
     std::map<CheckedMenuItem, bool> menuChecks;
     std::function<void()> onUnload;
 };

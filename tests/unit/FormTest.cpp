@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "base/Texts.h"
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
@@ -152,12 +153,13 @@ TEST_F(FormTest, AFailedSaveIsAskedAboutAtExitButNeverAtTheSessionsEnd) {
     const std::string before = store.bytes();
     store.directoryReadOnly = true;
     form.Form_SessionEnding();
-    EXPECT_TRUE(window.retryQuestions.empty());
+    EXPECT_TRUE(window.saveQuestions.empty());
     form.mnuExit_Click();
     EXPECT_FALSE(ended);
-    EXPECT_EQ(window.retryQuestions,
-              std::vector<std::string>{"Atentie: Setarile nu au putut fi salvate in "
-                                       "fisierul\nC:\\Zorvel\\Zorvel.ini"});
+    EXPECT_EQ(window.saveQuestions,
+              std::vector<std::string>{std::string("Atentie: Setarile nu au putut fi salvate in "
+                                                   "fisierul\nC:\\Zorvel\\Zorvel.ini") +
+                                       texts::kSettingsNotSavedChoices});
     EXPECT_TRUE(window.warnings.empty());
     EXPECT_EQ(store.bytes(), before);
 }
@@ -182,19 +184,19 @@ TEST_F(FormTest, CancelAfterAFailedSaveKeepsTheProgramItsListAndItsIcon) {
     EXPECT_TRUE(ended);
     EXPECT_TRUE(shell.icons.empty());
     EXPECT_TRUE(hasLine("Caption1=Reclama"));
-    EXPECT_EQ(window.retryQuestions.size(), 1u);
+    EXPECT_EQ(window.saveQuestions.size(), 1u);
 }
 
-TEST_F(FormTest, RetrySavesAgainAndAsksAgainWhileTheSaveFails) {
+TEST_F(FormTest, TryAgainSavesAgainAndAsksAgainWhileTheSaveFails) {
     form.Form_Load();
     txtCaption.value = "Reclama";
     form.cmdAdauga_Click();
     store.directoryReadOnly = true;
-    window.saveBoxPresses = {true, true, true};
+    window.saveBoxPresses = {TryAnswer::TryAgain, TryAnswer::TryAgain, TryAnswer::TryAgain};
     // The user frees the file while the third question is open.
-    window.whileAsking = [&] { store.directoryReadOnly = window.retryQuestions.size() < 3; };
+    window.whileAsking = [&] { store.directoryReadOnly = window.saveQuestions.size() < 3; };
     form.mnuExit_Click();
-    EXPECT_EQ(window.retryQuestions.size(), 3u);
+    EXPECT_EQ(window.saveQuestions.size(), 3u);
     EXPECT_TRUE(ended);
     EXPECT_TRUE(hasLine("Caption1=Reclama"));
 }

@@ -102,10 +102,12 @@ Answer MainWindow::askYesNo(const std::string& text, const std::string& title) {
     return answer == IDYES ? Answer::Yes : Answer::No;
 }
 
-bool MainWindow::askRetry(const std::string& text, const std::string& title) {
+TryAnswer MainWindow::askTryAgainOrContinue(const std::string& text, const std::string& title) {
     const int answer = MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(),
-                                   MB_RETRYCANCEL | MB_ICONEXCLAMATION);
-    return answer == IDRETRY;
+                                   MB_CANCELTRYCONTINUE | MB_ICONEXCLAMATION);
+    return answer == IDTRYAGAIN   ? TryAnswer::TryAgain
+           : answer == IDCONTINUE ? TryAnswer::Continue
+                                  : TryAnswer::Cancel;
 }
 
 Answer MainWindow::askYesNoCancel(const std::string& text, const std::string& title) {

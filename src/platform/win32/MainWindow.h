@@ -50,7 +50,7 @@ class MainWindow : public Form {
     void focusControl(WindowId control) override { SetFocus(reinterpret_cast<HWND>(control)); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
-    bool askRetry(const std::string& text, const std::string& title) override;
+    TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) override;
     Answer askYesNoCancel(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
