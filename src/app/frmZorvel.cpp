@@ -62,7 +62,7 @@ void frmZorvel::tmrRecheck_Timer() {
 
 bool frmZorvel::Form_Unload() {
     if (blnExitRequested_) {
-        log_.flush();
+        log_.finish();
         return endOrStay();
     }
     tray_.hideToTray();
@@ -100,7 +100,7 @@ void frmZorvel::Form_MouseMove(float, float) {
 void frmZorvel::Form_SessionEnding() {
     // The session ends without an unload: without this every edit since the start is lost.
     // A box would hold the session up, so a failed save goes untold here.
-    log_.flush();
+    log_.finish();
     tray_.removeIcon();
     static_cast<void>(settings_.save());
 }

@@ -16,6 +16,8 @@ class LogFile {
     // empty. The file's size afterwards; nullopt when the write failed.
     virtual std::optional<std::uint64_t> append(std::string_view header,
                                                 std::string_view bytes) = 0;
+    // The file's size now; 0 when there is none.
+    virtual std::uint64_t size() = 0;
     // Renames the file to its name followed by ".1", in place of an older one.
     virtual bool rotate() = 0;
     // Creates the file empty unless it is there already.

@@ -176,5 +176,25 @@ TEST_F(BackgroundCloseTest, EveryTriggerLeavesALineInTheLogWithEveryField) {
                                      "verificare bifa Bifa"}));
 }
 
+TEST_F(BackgroundCloseTest, LinesOfClosesWhileTheLogIsHeldAreWrittenOnceItIsFree) {
+    const std::wstring log = zorvel.dir().file(L"Zorvel.log");
+    // As a spreadsheet holds the tab-separated file: open for reading, writing not shared.
+    HANDLE held =
+        CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(
+        openTargets({L"quiet:Reclama", L"quiet:Reclama", L"quiet:Reclama"}).waitForExit(10s));
+    // Zorvel's own pulse and batch, run now rather than awaited: the three closes are
+    // recorded and their batch meets the held file.
+    for (UINT_PTR timer : {kRecheckTimerId, kLogTimerId}) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(zorvel.window(), WM_TIMER, timer, 0, SMTO_NORMAL, 5000, &ignored);
+    }
+    EXPECT_EQ(GetFileSize(held, nullptr), 0u);
+    CloseHandle(held);
+    EXPECT_TRUE(openTargets({L"quiet:Reclama"}).waitForExit(10s));
+    EXPECT_TRUE(waitUntil([&] { return logLines(log).size() == 4; })) << readFile(log);
+}
+
 }  // namespace
 }  // namespace zorvel::e2e

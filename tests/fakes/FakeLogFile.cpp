@@ -15,7 +15,8 @@ std::optional<std::uint64_t> FakeLogFile::append(std::string_view header, std::s
 }
 
 bool FakeLogFile::rotate() {
-    if (failing || !bytes) {
+    ++rotations;
+    if (failing || olderHeld || !bytes) {
         return false;
     }
     older = std::move(bytes);

@@ -41,6 +41,16 @@ std::optional<std::uint64_t> Win32LogFile::append(std::string_view header, std::
     return static_cast<std::uint64_t>(size.QuadPart) + bytes.size();
 }
 
+std::uint64_t Win32LogFile::size() {
+    // Read from the folder, so a reader holding the file without sharing does not hide it.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (filePath_.empty() ||
+        !GetFileAttributesExW(filePath_.c_str(), GetFileExInfoStandard, &data)) {
+        return 0;
+    }
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool Win32LogFile::rotate() {
     const std::wstring older = filePath_ + L".1";
     return !filePath_.empty() &&

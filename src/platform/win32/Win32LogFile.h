@@ -12,6 +12,7 @@ class Win32LogFile : public LogFile {
     explicit Win32LogFile(const std::string& path);
 
     std::optional<std::uint64_t> append(std::string_view header, std::string_view bytes) override;
+    std::uint64_t size() override;
     bool rotate() override;
     bool ensureExists() override;
     std::string path() const override { return path_; }
