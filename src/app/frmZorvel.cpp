@@ -62,7 +62,7 @@ void frmZorvel::tmrRecheck_Timer() {
 
 bool frmZorvel::Form_Unload() {
     if (blnExitRequested_) {
-        log_.finish();
+        finishRecord();
         return endOrStay();
     }
     tray_.hideToTray();
@@ -100,9 +100,15 @@ void frmZorvel::Form_MouseMove(float, float) {
 void frmZorvel::Form_SessionEnding() {
     // The session ends without an unload: without this every edit since the start is lost.
     // A box would hold the session up, so a failed save goes untold here.
-    log_.finish();
+    finishRecord();
     tray_.removeIcon();
     static_cast<void>(settings_.save());
+}
+
+void frmZorvel::finishRecord() {
+    // A close still under way would neither end nor leave its line once the program is gone.
+    engine_.finishAll();
+    log_.finish();
 }
 
 void frmZorvel::mnuLog_Click() {

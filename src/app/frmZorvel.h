@@ -90,6 +90,8 @@ class frmZorvel : public FormEvents {
     // The ending branch of an unload: false once the settings are saved or the user gave them
     // up after a failed save, true when the user chose to stay.
     bool endOrStay();
+    // Before the program ends: closes under way are finished and every line written.
+    void finishRecord();
     // A message about the settings file, naming it.
     std::string aboutSettingsFile(const char* text) const;
 

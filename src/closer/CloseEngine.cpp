@@ -47,6 +47,40 @@ void CloseEngine::forgetGone() {
     std::erase_if(aboveUs_, gone);
 }
 
+void CloseEngine::finishAll() {
+    sendWaitingActivations();
+    const std::int64_t now = clock_.milliseconds();
+    for (auto& [window, awaited] : awaited_) {
+        if (!awaited.systemCloseSent && closable(window, awaited.entry)) {
+            desktop_.sendCloseCommand(window);
+        }
+        const bool gone = !desktop_.isVisible(window);
+        record(awaited.trigger, gone ? CloseOutcome::Closed : CloseOutcome::NotClosed,
+               awaited.entry, std::move(awaited.title), std::move(awaited.program),
+               gone ? std::optional<std::int64_t>(now - awaited.chordAt) : std::nullopt);
+    }
+    awaited_.clear();
+}
+
+void CloseEngine::sendWaitingActivations() {
+    for (const Activation& activation : activations_) {
+        const WindowId window = activation.window;
+        if (awaited_.contains(window) || !closable(window, activation.entry)) {
+            continue;
+        }
+        Awaited awaited{activation.entry,
+                        CloseTrigger::User,
+                        desktop_.wholeTitle(window),
+                        desktop_.programName(window),
+                        clock_.milliseconds(),
+                        true};
+        if (desktop_.sendCloseCommand(window)) {
+            awaited_.emplace(window, std::move(awaited));
+        }
+    }
+    activations_.clear();
+}
+
 bool CloseEngine::closable(WindowId window, const ListEntry& entry) {
     // Our own windows and the shell's are never closed, whatever the list holds.
     return window != 0 && desktop_.isVisible(window) && !desktop_.isOurs(window) &&

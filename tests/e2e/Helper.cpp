@@ -12,6 +12,8 @@
 //   quiet:TITLE     a window shown without being activated, as pop-ups behind the user's work
 //   front:TITLE     a window brought to the front, to type into
 //   slow:TITLE      a window that goes only 300 ms after it is asked to close
+//   stubborn:TITLE  a window shown without activation that ignores the first request to close
+//                   it (Alt+F4, the close command or WM_CLOSE) and goes at the next one
 //   progman:TITLE   a window of the desktop shell's class
 //   shownlater:TITLE  a window shown, without activation, 2.5 s after it is created
 //   events:PATH     (first) every window appends what it receives to PATH, see note()
@@ -35,6 +37,7 @@ constexpr UINT_PTR kTitleTimer = 1;
 constexpr UINT_PTR kGoTimer = 2;
 constexpr UINT_PTR kShowTimer = 3;
 constexpr wchar_t kSlow[] = L"ZorvelSlow";
+constexpr wchar_t kStubborn[] = L"ZorvelStubborn";
 
 // Where the windows note what they receive, one line each: what, a tab, the window's title.
 HANDLE events = INVALID_HANDLE_VALUE;
@@ -97,8 +100,16 @@ void noteReceived(HWND window, UINT message, WPARAM wParam) {
     }
 }
 
+bool asksToClose(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+}
+
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     noteReceived(window, message, wParam);
+    if (asksToClose(message, wParam) && RemovePropW(window, kStubborn) != nullptr) {
+        note(window, "ignored");
+        return 0;
+    }
     if (message == WM_CLOSE && GetPropW(window, kSlow) != nullptr) {
         SetTimer(window, kGoTimer, 300, nullptr);
         return 0;
@@ -175,10 +186,10 @@ void open(const std::wstring& request, int slot) {
         openBehaving(title, slot, Behaviour::Opening);
     } else if (kind == L"giving") {
         openBehaving(title, slot, Behaviour::Giving);
-    } else if (kind == L"quiet" || kind == L"slow") {
+    } else if (kind == L"quiet" || kind == L"slow" || kind == L"stubborn") {
         HWND window = makeWindow(title, slot, nullptr, false);
-        if (kind == L"slow") {
-            SetPropW(window, kSlow, window);
+        if (kind != L"quiet") {
+            SetPropW(window, kind == L"slow" ? kSlow : kStubborn, window);
         }
         ShowWindow(window, SW_SHOWNA);
         ++openWindows;
