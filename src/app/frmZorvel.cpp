@@ -114,8 +114,15 @@ void frmZorvel::finishRecord() {
 void frmZorvel::mnuLog_Click() {
     // The editor shows what happened until now, and finds a file even before the first close.
     log_.flush();
-    s_.log.ensureExists();
-    s_.shell.openDocument(s_.log.path());
+    const std::string path = s_.log.path();
+    if (const std::string why = s_.log.ensureExists(); !why.empty()) {
+        s_.form.warn(std::string(texts::kLogNotMade) + '\n' + path + '\n' + why, texts::kAttention);
+        return;
+    }
+    // With no program for .log files the shell opens nothing: the system's editor then.
+    if (!s_.shell.openDocument(path) && !s_.shell.openIn("notepad.exe", path)) {
+        s_.form.warn(std::string(texts::kLogNotOpened) + '\n' + path, texts::kAttention);
+    }
 }
 
 void frmZorvel::trayIcon_Notify(TrayClick click) {

@@ -25,6 +25,10 @@ inline constexpr const char* kSettingsNotSavedChoices =
     "Continue: programul se inchide fara salvare; fisierul ramane cum era, iar modificarile "
     "facute de la pornire se pierd.\n"
     "Cancel: programul ramane deschis si nu se pierde nimic.";
+// Followed by a line break, the record's full path, another line break and the system's reason.
+inline constexpr const char* kLogNotMade = "Jurnalul inchiderilor nu a putut fi creat:";
+// Followed by a line break and the record's full path.
+inline constexpr const char* kLogNotOpened = "Jurnalul inchiderilor nu a putut fi deschis:";
 inline constexpr const char* kAutostartNotSet = "Pornirea odata cu Windows nu a putut fi setata.";
 inline constexpr const char* kAutostartNotRemoved =
     "Pornirea odata cu Windows nu a putut fi oprita.";

@@ -20,8 +20,9 @@ class LogFile {
     virtual std::uint64_t size() = 0;
     // Renames the file to its name followed by ".1", in place of an older one.
     virtual bool rotate() = 0;
-    // Creates the file empty unless it is there already.
-    virtual bool ensureExists() = 0;
+    // Creates the file empty unless it is there already. Empty when the file is there;
+    // otherwise why it cannot be made, in the system's words.
+    virtual std::string ensureExists() = 0;
     // The full path, as the user's editor is given it.
     virtual std::string path() const = 0;
 };

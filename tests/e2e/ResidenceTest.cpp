@@ -324,6 +324,22 @@ TEST_F(ResidenceTest, TheTrayMenuLogOpensTheRecordMadeFirstInTheUsersEditor) {
     EXPECT_FALSE(zorvel.visible());
 }
 
+TEST_F(ResidenceTest, WithNoProgramForLogFilesTheLogOpensInTheSystemsEditor) {
+    HKEY association = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L".log", 0, KEY_READ, &association),
+              ERROR_FILE_NOT_FOUND);
+    PostMessageW(zorvel.window(), WM_COMMAND, kMnuLog, 0);
+    HWND editor = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (editor = FindWindowW(L"Notepad", nullptr)) != nullptr; }));
+    EXPECT_NE(windowText(editor).find("Zorvel.log"), std::string::npos) << windowText(editor);
+    DWORD id = 0;
+    GetWindowThreadProcessId(editor, &id);
+    HANDLE notepad = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    TerminateProcess(notepad, 0);
+    WaitForSingleObject(notepad, 5000);
+    CloseHandle(notepad);
+}
+
 // The login entry's command; empty when there is none.
 std::wstring runEntry() {
     wchar_t value[2048]{};

@@ -24,14 +24,14 @@ bool FakeLogFile::rotate() {
     return true;
 }
 
-bool FakeLogFile::ensureExists() {
-    if (failing) {
-        return false;
+std::string FakeLogFile::ensureExists() {
+    if (!bytes && failing) {
+        return "Access is denied.";
     }
     if (!bytes) {
         bytes.emplace();
     }
-    return true;
+    return {};
 }
 
 }  // namespace zorvel::fakes

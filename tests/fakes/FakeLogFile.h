@@ -13,7 +13,7 @@ class FakeLogFile : public LogFile {
     std::optional<std::uint64_t> append(std::string_view header, std::string_view bytes) override;
     std::uint64_t size() override { return bytes ? bytes->size() : 0; }
     bool rotate() override;
-    bool ensureExists() override;
+    std::string ensureExists() override;
     std::string path() const override { return "C:\\Zorvel\\Zorvel.log"; }
 
     std::optional<std::string> bytes;  // nullopt: no file

@@ -14,11 +14,17 @@ bool FakeShell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     return accepted;
 }
 
-void FakeShell::openDocument(const std::string& path) {
+bool FakeShell::openDocument(const std::string& path) {
     documents.push_back(path);
     if (onOpenDocument) {
         onOpenDocument();
     }
+    return !noAssociation;
+}
+
+bool FakeShell::openIn(const std::string& program, const std::string& path) {
+    openedIn.push_back(program + " " + path);
+    return programsStart;
 }
 
 }  // namespace zorvel::fakes

@@ -262,6 +262,43 @@ TEST_F(FormTest, TheLogMenuOpensTheRecordFileMadeFirst) {
     EXPECT_EQ(tmrLog.milliseconds, 0);
 }
 
+TEST_F(FormTest, TheLogMenuFallsBackToTheSystemsEditorAndSaysWhenNeitherWorks) {
+    form.Form_Load();
+    const std::string path = log.path();
+    const struct {
+        const char* world;
+        bool fileCannotBeMade, noAssociation, editorStarts;
+        std::vector<std::string> openedIn;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"a program for .log", false, false, true, {}, {}},
+        {"none for .log", false, true, true, {"notepad.exe " + path}, {}},
+        {"no editor either",
+         false,
+         true,
+         false,
+         {"notepad.exe " + path},
+         {"Atentie: Jurnalul inchiderilor nu a putut fi deschis:\n" + path}},
+        {"a folder that cannot be written",
+         true,
+         false,
+         true,
+         {},
+         {"Atentie: Jurnalul inchiderilor nu a putut fi creat:\n" + path + "\nAccess is denied."}},
+    };
+    for (const auto& c : cases) {
+        log.bytes.reset();
+        log.failing = c.fileCannotBeMade;
+        shell.noAssociation = c.noAssociation;
+        shell.programsStart = c.editorStarts;
+        shell.openedIn.clear();
+        window.warnings.clear();
+        form.mnuLog_Click();
+        EXPECT_EQ(shell.openedIn, c.openedIn) << c.world;
+        EXPECT_EQ(window.warnings, c.warnings) << c.world;
+    }
+}
+
 TEST_F(FormTest, EndingWritesTheLinesWaitingForTheirBatch) {
     const std::function<void(frmZorvel&)> endings[] = {
         [](frmZorvel& f) { f.Form_SessionEnding(); },

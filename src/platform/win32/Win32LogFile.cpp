@@ -57,13 +57,17 @@ bool Win32LogFile::rotate() {
            MoveFileExW(filePath_.c_str(), older.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
-bool Win32LogFile::ensureExists() {
+std::string Win32LogFile::ensureExists() {
+    // A file held by a reader that shares no writing is there all the same.
+    if (!filePath_.empty() && GetFileAttributesW(filePath_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return {};
+    }
     HANDLE file = openForAppend(filePath_);
     if (file == INVALID_HANDLE_VALUE) {
-        return false;
+        return systemMessage(GetLastError());
     }
     CloseHandle(file);
-    return true;
+    return {};
 }
 
 }  // namespace zorvel::win32

@@ -7,6 +7,15 @@
 
 namespace zorvel::win32 {
 
+namespace {
+
+// ShellExecute answers with a number above 32 when the program started.
+bool opened(HINSTANCE result) {
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace
+
 Win32Shell::Win32Shell(HINSTANCE instance)
     : icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kWindowIcon), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXSMICON),
@@ -37,8 +46,15 @@ void Win32Shell::openMaximized(const std::string& address) {
     ShellExecuteW(owner_, L"open", widen(address).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
-void Win32Shell::openDocument(const std::string& path) {
-    ShellExecuteW(owner_, L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+bool Win32Shell::openDocument(const std::string& path) {
+    return opened(
+        ShellExecuteW(owner_, L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+}
+
+bool Win32Shell::openIn(const std::string& program, const std::string& path) {
+    const std::wstring quoted = L"\"" + widen(path) + L"\"";
+    return opened(ShellExecuteW(owner_, L"open", widen(program).c_str(), quoted.c_str(), nullptr,
+                                SW_SHOWNORMAL));
 }
 
 }  // namespace zorvel::win32

@@ -11,7 +11,8 @@ class Win32Shell : public Shell {
     explicit Win32Shell(HINSTANCE instance);
     bool notifyIcon(TrayCommand command, const TrayRecord& record) override;
     void openMaximized(const std::string& address) override;
-    void openDocument(const std::string& path) override;
+    bool openDocument(const std::string& path) override;
+    bool openIn(const std::string& program, const std::string& path) override;
     void setOwner(HWND owner) { owner_ = owner; }
 
   private:
