@@ -25,7 +25,8 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       onTop_(c.chkOnTop, c.cmdClose, s.form),
       link_(c.Label2, pointer_, s.shell),
       focus_(s.form, c.cmdExit),
-      startWithWindows_(s.autostart, s.form) {}
+      startWithWindows_(s.autostart, s.form),
+      pause_(s.clock, c.tmrPause) {}
 
 void frmZorvel::Form_Load() {
     // Only a guard known to be ours makes this the one copy: a guard that cannot be had may
@@ -49,7 +50,44 @@ void frmZorvel::txtTimp_Change() {
 }
 
 void frmZorvel::followInterval() {
-    watcher_.setEnabled(tmrVerifica_.interval() > 0);
+    watcher_.setEnabled(tmrVerifica_.interval() > 0 && !pause_.active());
+}
+
+void frmZorvel::tmrVerifica_Timer() {
+    if (!pause_.active()) {
+        sweep_.tmrVerifica_Timer();
+    }
+}
+
+void frmZorvel::pauseFor(std::optional<std::int64_t> milliseconds) {
+    pause_.start(milliseconds);
+    followInterval();
+    showPause();
+}
+
+void frmZorvel::mnuResume_Click() {
+    pause_.resume();
+    resumed();
+}
+
+void frmZorvel::tmrPause_Timer() {
+    if (pause_.tmrPause_Timer()) {
+        resumed();
+    }
+}
+
+void frmZorvel::resumed() {
+    followInterval();
+    showPause();
+    // Not at the next tick, which may be half a minute away.
+    if (tmrVerifica_.interval() > 0) {
+        sweep_.tmrVerifica_Timer();
+    }
+}
+
+void frmZorvel::showPause() {
+    tray_.showPaused(pause_.active(), pause_.tip());
+    s_.form.showPaused(pause_.active());
 }
 
 void frmZorvel::tmrRecheck_Timer() {

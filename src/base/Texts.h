@@ -6,6 +6,9 @@ namespace zorvel::texts {
 // The window's title; a second copy finds the first by its window class, not by this.
 inline constexpr const char* kMainCaption = "Zorvel v1.0 - realizat de echipa Zorvel";
 inline constexpr const char* kTrayTip = "Zorvel - realizat de echipa Zorvel";
+inline constexpr const char* kTrayTipPaused = "Zorvel - pauza";
+// Followed by the hour and minute the pause ends, as "14:35".
+inline constexpr const char* kTrayTipPausedUntil = "Zorvel - pauza pana la ";
 inline constexpr const char* kHomePage = "http://zorvel.example.com/";
 inline constexpr const char* kHomePageShown = "zorvel.example.com/";
 inline constexpr const char* kHomePageTip = "Vizitati pagina echipei Zorvel !";
@@ -71,6 +74,11 @@ inline constexpr const char* kTipOnTop = "Fereastra always-on-top";
 inline constexpr const char* kMenuPopup = "MenuPopup";
 inline constexpr const char* kMenuOpen = "&Open";
 inline constexpr const char* kMenuLog = "&Log";
+inline constexpr const char* kMenuPause = "&Pause";
+inline constexpr const char* kMenuPauseTenMinutes = "For &10 minutes";
+inline constexpr const char* kMenuPauseOneHour = "For 1 &hour";
+inline constexpr const char* kMenuPauseUntilResumed = "&Until I resume";
+inline constexpr const char* kMenuResume = "&Resume";
 inline constexpr const char* kMenuStartWithWindows = "&Start with Windows";
 inline constexpr const char* kMenuExit = "&Exit";
 

@@ -51,6 +51,8 @@ class Form {
     virtual void warn(const std::string& text, const std::string& title) = 0;
     virtual void popupMenuAtPointer() = 0;
     virtual void checkMenuItem(CheckedMenuItem item, bool checked) = 0;
+    // While paused the tray menu offers Resume where its Pause submenu was.
+    virtual void showPaused(bool paused) = 0;
     // Asks the window to unload; Form_Unload decides whether it ends or only hides.
     virtual void unload() = 0;
 };

@@ -14,9 +14,11 @@ struct TrayRecord {
     bool withIcon = false;
     bool withTip = false;
     std::string tip;
+    // The grey icon of a pause instead of the usual one.
+    bool paused = false;
 };
 
-enum class TrayCommand { Add, Delete };
+enum class TrayCommand { Add, Modify, Delete };
 
 class Shell {
   public:

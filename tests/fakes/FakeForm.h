@@ -37,6 +37,7 @@ class FakeForm : public Form {
     TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override { ++menuPopups; }
     void checkMenuItem(CheckedMenuItem item, bool checked) override { menuChecks[item] = checked; }
+    void showPaused(bool paused) override { menuPaused = paused; }
     void unload() override;
 
     WindowId id = 0x100;
@@ -63,6 +64,7 @@ class FakeForm : public Form {
     std::deque<TryAnswer> saveBoxPresses;
     std::vector<std::string> saveQuestions;
     std::map<CheckedMenuItem, bool> menuChecks;
+    bool menuPaused = false;
     std::function<void()> onUnload;
 };
 

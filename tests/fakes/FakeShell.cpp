@@ -7,6 +7,8 @@ bool FakeShell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     bool accepted = false;
     if (command == TrayCommand::Add) {
         accepted = record.window != 0 && icons.insert(key).second;
+    } else if (command == TrayCommand::Modify) {
+        accepted = icons.contains(key);
     } else {
         accepted = icons.erase(key) == 1;
     }

@@ -47,6 +47,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeTimer tmrVerifica;
     fakes::FakeTimer tmrRecheck{0};
     fakes::FakeTimer tmrLog{0};
+    fakes::FakeTimer tmrPause{0};
     fakes::FakeForm window;
     fakes::FakeDesktop desktop;
     fakes::FakeShell shell;
@@ -57,7 +58,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeLogFile log;
     fakes::FakeAutostart autostart;
     frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
-                                cmdExit, label2, tmrVerifica, tmrRecheck, tmrLog},
+                                cmdExit, label2, tmrVerifica, tmrRecheck, tmrLog, tmrPause},
                    Services{window, desktop, shell, store, instance, clock, watch, log, autostart}};
     bool ended = false;
 };
@@ -243,6 +244,64 @@ TEST_F(FormTest, APickDisarmsThroughTheCheckBoxHandler) {
     EXPECT_EQ(chkMarcaj.checked, 0);
     EXPECT_FALSE(window.captured);
     EXPECT_EQ(desktop.lastPoint, (Point{189, 320}));
+}
+
+// Listed, closing on an interval, hidden in the tray: a paused Zorvel, as the user leaves it.
+class FormPauseTest : public FormTest {
+  protected:
+    void SetUp() override {
+        form.Form_Load();
+        txtTimp.setText("5");
+        txtCaption.value = "Reclama";
+        form.cmdAdauga_Click();
+        window.unload();
+        form.mnuPauseTenMinutes_Click();
+    }
+    bool iconPaused() const { return shell.calls.back().record.paused; }
+};
+
+TEST_F(FormPauseTest, NothingClosesAutomaticallyAndTheTrayShowsUntilWhen) {
+    EXPECT_EQ(watch.sink, nullptr);
+    EXPECT_TRUE(window.menuPaused);
+    EXPECT_TRUE(iconPaused());
+    EXPECT_EQ(shell.calls.back().record.tip, "Zorvel - pauza pana la 09:15");
+    desktop.open("Reclama");
+    form.tmrVerifica_Timer();
+    txtTimp.setText("3");  // a new interval does not end the pause
+    EXPECT_EQ(watch.sink, nullptr);
+    EXPECT_TRUE(desktop.chords.empty());
+}
+
+TEST_F(FormPauseTest, TheUsersOwnCloseStillWorks) {
+    const WindowId ad = desktop.open("Reclama");
+    lstCaption.select(0);
+    form.cmdClose_Click();
+    EXPECT_EQ(desktop.chords, std::vector<WindowId>{ad});
+}
+
+TEST_F(FormPauseTest, ItsEndOrResumeClosesWhatAppearedMeanwhileAtOnce) {
+    const struct {
+        const char* how;
+        std::function<void()> start, end;
+    } pauses[] = {
+        {"Resume", [this] { form.mnuPauseUntilResumed_Click(); },
+         [this] { form.mnuResume_Click(); }},
+        {"ten minutes over", [this] { form.mnuPauseTenMinutes_Click(); },
+         [this] {
+             clock.now += Pause::kTenMinutesMs;
+             form.tmrPause_Timer();
+         }},
+    };
+    for (const auto& p : pauses) {
+        p.start();
+        const WindowId ad = desktop.open("Reclama");
+        p.end();
+        EXPECT_EQ(desktop.chords.back(), ad) << p.how;
+        EXPECT_NE(watch.sink, nullptr) << p.how;
+        EXPECT_FALSE(window.menuPaused) << p.how;
+        EXPECT_FALSE(iconPaused()) << p.how;
+        EXPECT_EQ(shell.calls.back().record.tip, "Zorvel - realizat de echipa Zorvel") << p.how;
+    }
 }
 
 const CloseRecord kClosed{CloseTrigger::Sweep, CloseOutcome::Closed, "Ad", "Ad", "ad.exe", 30};

@@ -55,6 +55,7 @@ class MainWindow : public Form {
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
     void checkMenuItem(CheckedMenuItem item, bool checked) override;
+    void showPaused(bool paused) override;
     void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
   private:
@@ -69,6 +70,7 @@ class MainWindow : public Form {
     void onDpiChanged(const RECT& suggested);
     HBRUSH colourLabel(HWND label, HDC dc) const;
     void createControls();
+    void createMenu();
     void addTooltips();
     void applyPictures();
     void placeWindow();
@@ -80,6 +82,9 @@ class MainWindow : public Form {
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HMENU menu_ = nullptr;
+    // In the tray menu, or taken out of it (and then ours to destroy) while paused.
+    HMENU pauseMenu_ = nullptr;
+    bool paused_ = false;
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     HFONT italicFont_ = nullptr;
@@ -99,6 +104,7 @@ class MainWindow : public Form {
     std::unique_ptr<Win32Timer> tmrVerifica_;
     std::unique_ptr<Win32Timer> tmrRecheck_;
     std::unique_ptr<Win32Timer> tmrLog_;
+    std::unique_ptr<Win32Timer> tmrPause_;
 };
 
 }  // namespace zorvel::win32

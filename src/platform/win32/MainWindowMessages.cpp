@@ -56,6 +56,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_->tmrRecheck_Timer();
             } else if (wParam == kLogTimerId) {
                 events_->tmrLog_Timer();
+            } else if (wParam == kPauseTimerId) {
+                events_->tmrPause_Timer();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -168,6 +170,18 @@ void MainWindow::onCommand(int id, int code) {
             break;
         case kMnuStartWithWindows:
             events_->mnuStartWithWindows_Click();
+            break;
+        case kMnuPauseTenMinutes:
+            events_->mnuPauseTenMinutes_Click();
+            break;
+        case kMnuPauseOneHour:
+            events_->mnuPauseOneHour_Click();
+            break;
+        case kMnuPauseUntilResumed:
+            events_->mnuPauseUntilResumed_Click();
+            break;
+        case kMnuResume:
+            events_->mnuResume_Click();
             break;
         case kLstCaption:
             if (code == LBN_DBLCLK) {

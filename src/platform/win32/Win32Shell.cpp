@@ -16,10 +16,18 @@ bool opened(HINSTANCE result) {
 
 }  // namespace
 
+namespace {
+
+HICON smallIcon(HINSTANCE instance, int id) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+}
+
+}  // namespace
+
 Win32Shell::Win32Shell(HINSTANCE instance)
-    : icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kWindowIcon), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXSMICON),
-                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED))) {}
+    : icon_(smallIcon(instance, kWindowIcon)), pausedIcon_(smallIcon(instance, kPausedIcon)) {}
 
 bool Win32Shell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     NOTIFYICONDATAW data{};
@@ -32,13 +40,15 @@ bool Win32Shell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     }
     if (record.withIcon) {
         data.uFlags |= NIF_ICON;
-        data.hIcon = icon_;
+        data.hIcon = record.paused ? pausedIcon_ : icon_;
     }
     if (record.withTip) {
         data.uFlags |= NIF_TIP;
         lstrcpynW(data.szTip, widen(record.tip).c_str(), ARRAYSIZE(data.szTip));
     }
-    const DWORD message = command == TrayCommand::Add ? NIM_ADD : NIM_DELETE;
+    const DWORD message = command == TrayCommand::Add      ? NIM_ADD
+                          : command == TrayCommand::Modify ? NIM_MODIFY
+                                                           : NIM_DELETE;
     return Shell_NotifyIconW(message, &data) != FALSE;
 }
 

@@ -17,6 +17,7 @@ class Win32Shell : public Shell {
 
   private:
     HICON icon_;
+    HICON pausedIcon_;
     HWND owner_ = nullptr;
 };
 
