@@ -240,6 +240,14 @@ LRESULT MainWindow::handleControl(HWND child, UINT message, WPARAM wParam, LPARA
             return 0;  // a single-line box only beeps at it
         }
     }
+    if (id == kLstCaption && message == WM_PAINT && wParam == 0 && lstCaption_->paintIfEmpty()) {
+        return 0;
+    }
+    if (id == kLstCaption && (message == WM_SETFOCUS || message == WM_KILLFOCUS)) {
+        const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+        lstCaption_->focusChanged();
+        return result;
+    }
     if (message == WM_MOUSEMOVE) {
         if (id == kLabel2) {
             events_->Label2_MouseMove();

@@ -84,6 +84,23 @@ void Win32ListBox::setFonts(HFONT font, HFONT italic) {
     InvalidateRect(box_, nullptr, TRUE);
 }
 
+bool Win32ListBox::paintIfEmpty() const {
+    if (count() != 0) {
+        return false;
+    }
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(box_, &paint);
+    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
+    EndPaint(box_, &paint);
+    return true;
+}
+
+void Win32ListBox::focusChanged() const {
+    if (count() == 0) {
+        InvalidateRect(box_, nullptr, TRUE);
+    }
+}
+
 void Win32ListBox::draw(const DRAWITEMSTRUCT& entry) const {
     RECT area = entry.rcItem;
     if (entry.itemID != static_cast<UINT>(-1)) {
@@ -99,8 +116,14 @@ void Win32ListBox::draw(const DRAWITEMSTRUCT& entry) const {
         DrawTextW(entry.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
         SelectObject(entry.hDC, old);
+    } else {
+        // An empty list has no entry to point at: its row is cleared of any rectangle left
+        // there, whether it gains or loses the focus.
+        FillRect(entry.hDC, &area, GetSysColorBrush(COLOR_WINDOW));
+        return;
     }
-    if ((entry.itemState & ODS_FOCUS) != 0) {
+    // Hidden focus cues (the user works with the mouse) hide the rectangle too.
+    if ((entry.itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS) {
         DrawFocusRect(entry.hDC, &area);
     }
 }

@@ -29,6 +29,11 @@ class Win32ListBox : public ListBox {
     // Its entries take the height of a line of `font`; patterns are drawn with `italic`.
     void setFonts(HFONT font, HFONT italic);
     void draw(const DRAWITEMSTRUCT& entry) const;
+    // An empty list shows no focus rectangle. Its paint is the background alone (false when
+    // not empty), and the one the control toggles by itself as the focus comes and goes
+    // (Wine does, and leaves it behind) is painted over.
+    bool paintIfEmpty() const;
+    void focusChanged() const;
 
   private:
     LRESULT listMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
