@@ -10,8 +10,10 @@ constexpr unsigned kIconId = 1;
 
 }  // namespace
 
+Tray::Tray(Form& form, Shell& shell) : form_(form), shell_(shell), tip_(texts::kTrayTip) {}
+
 void Tray::hideToTray() {
-    nidTray_ = TrayRecord{form_.handle(), kIconId, true, true, true, texts::kTrayTip};
+    nidTray_ = TrayRecord{form_.handle(), kIconId, true, true, true, tip_, paused_};
     // A repeated add is refused by the shell while the icon is there: it stays single.
     shell_.notifyIcon(TrayCommand::Add, nidTray_);
     form_.hide();
@@ -27,6 +29,16 @@ void Tray::removeIcon() {
 void Tray::restoreIcon() {
     if (nidTray_.window != 0) {
         shell_.notifyIcon(TrayCommand::Add, nidTray_);
+    }
+}
+
+void Tray::showPaused(bool paused, const std::string& tip) {
+    paused_ = paused;
+    tip_ = tip;
+    if (nidTray_.window != 0) {
+        nidTray_.paused = paused;
+        nidTray_.tip = tip;
+        shell_.notifyIcon(TrayCommand::Modify, nidTray_);
     }
 }
 

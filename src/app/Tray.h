@@ -9,7 +9,7 @@ namespace zorvel {
 // Residence in the notification area: closing hides the window behind a tray icon.
 class Tray {
   public:
-    Tray(Form& form, Shell& shell) : form_(form), shell_(shell) {}
+    Tray(Form& form, Shell& shell);
 
     // The hiding branch of an unload: fills the record afresh, adds the icon, hides.
     void hideToTray();
@@ -22,11 +22,16 @@ class Tray {
     void mnuOpen_Click();
     // The shell's taskbar came back (Explorer restarted): a hidden window needs its icon again.
     void taskbarCreated();
+    // The grey icon while closing is paused, and the tip saying until when; an icon not yet
+    // added shows them once it is.
+    void showPaused(bool paused, const std::string& tip);
 
   private:
     Form& form_;
     Shell& shell_;
     TrayRecord nidTray_;
+    bool paused_ = false;
+    std::string tip_;
 };
 
 }  // namespace zorvel

@@ -27,7 +27,8 @@ frmZorvel::frmZorvel(const FormControls& c, const Services& s)
       onTop_(c.chkOnTop, c.cmdClose, s.form),
       link_(c.Label2, pointer_, s.shell),
       focus_(s.form, c.cmdExit),
-      startWithWindows_(s.autostart, s.form) {}
+      startWithWindows_(s.autostart, s.form),
+      pause_(s.clock, c.tmrPause) {}
 
 void frmZorvel::Form_Load() {
     // Only a guard known to be ours makes this the one copy: a guard that cannot be had may
@@ -51,7 +52,44 @@ void frmZorvel::txtTimp_Change() {
 }
 
 void frmZorvel::followInterval() {
-    watcher_.setEnabled(tmrVerifica_.interval() > 0);
+    watcher_.setEnabled(tmrVerifica_.interval() > 0 && !pause_.active());
+}
+
+void frmZorvel::tmrVerifica_Timer() {
+    if (!pause_.active()) {
+        sweep_.tmrVerifica_Timer();
+    }
+}
+
+void frmZorvel::pauseFor(std::optional<std::int64_t> milliseconds) {
+    pause_.start(milliseconds);
+    followInterval();
+    showPause();
+}
+
+void frmZorvel::mnuResume_Click() {
+    pause_.resume();
+    resumed();
+}
+
+void frmZorvel::tmrPause_Timer() {
+    if (pause_.tmrPause_Timer()) {
+        resumed();
+    }
+}
+
+void frmZorvel::resumed() {
+    followInterval();
+    showPause();
+    // Not at the next tick, which may be half a minute away.
+    if (tmrVerifica_.interval() > 0) {
+        sweep_.tmrVerifica_Timer();
+    }
+}
+
+void frmZorvel::showPause() {
+    tray_.showPaused(pause_.active(), pause_.tip());
+    s_.form.showPaused(pause_.active());
 }
 
 void frmZorvel::tmrRecheck_Timer() {
@@ -64,7 +102,7 @@ void frmZorvel::tmrRecheck_Timer() {
 
 bool frmZorvel::Form_Unload() {
     if (blnExitRequested_) {
-        log_.flush();
+        finishRecord();
         return endOrStay();
     }
     tray_.hideToTray();
@@ -75,9 +113,15 @@ bool frmZorvel::endOrStay() {
     // The icon goes first: an Exit chosen from it again while the question is open would
     // unload the window under the question.
     tray_.removeIcon();
+    const std::string question =
+        aboutSettingsFile(texts::kSettingsNotSaved) + texts::kSettingsNotSavedChoices;
     while (!settings_.save()) {
-        if (!s_.form.askRetry(aboutSettingsFile(texts::kSettingsNotSaved), texts::kAttention)) {
-            // The list lives only in the window: ending now would lose every edit.
+        const TryAnswer answer = s_.form.askTryAgainOrContinue(question, texts::kAttention);
+        if (answer == TryAnswer::Continue) {
+            return false;  // the user gives up the edits; the file stays as it was
+        }
+        if (answer == TryAnswer::Cancel) {
+            // The list lives only in the window: staying keeps every edit.
             blnExitRequested_ = false;
             tray_.restoreIcon();
             s_.form.show();
@@ -96,16 +140,29 @@ void frmZorvel::Form_MouseMove(float, float) {
 void frmZorvel::Form_SessionEnding() {
     // The session ends without an unload: without this every edit since the start is lost.
     // A box would hold the session up, so a failed save goes untold here.
-    log_.flush();
+    finishRecord();
     tray_.removeIcon();
     static_cast<void>(settings_.save());
+}
+
+void frmZorvel::finishRecord() {
+    // A close still under way would neither end nor leave its line once the program is gone.
+    engine_.finishAll();
+    log_.finish();
 }
 
 void frmZorvel::mnuLog_Click() {
     // The editor shows what happened until now, and finds a file even before the first close.
     log_.flush();
-    s_.log.ensureExists();
-    s_.shell.openDocument(s_.log.path());
+    const std::string path = s_.log.path();
+    if (const std::string why = s_.log.ensureExists(); !why.empty()) {
+        s_.form.warn(std::string(texts::kLogNotMade) + '\n' + path + '\n' + why, texts::kAttention);
+        return;
+    }
+    // With no program for .log files the shell opens nothing: the system's editor then.
+    if (!s_.shell.openDocument(path) && !s_.shell.openIn("notepad.exe", path)) {
+        s_.form.warn(std::string(texts::kLogNotOpened) + '\n' + path, texts::kAttention);
+    }
 }
 
 void frmZorvel::trayIcon_Notify(TrayClick click) {

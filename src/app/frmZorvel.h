@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Pause.h"
 #include "app/StartWithWindows.h"
 #include "app/Tray.h"
 #include "captions/ListEditor.h"
@@ -74,14 +75,19 @@ class frmZorvel : public FormEvents {
     void chkMarcaj_Click() override { picker_.chkMarcaj_Click(); }
     void chkOnTop_Click() override { onTop_.chkOnTop_Click(); }
     void txtTimp_Change() override;
-    void tmrVerifica_Timer() override { sweep_.tmrVerifica_Timer(); }
+    void tmrVerifica_Timer() override;
     void tmrRecheck_Timer() override;
     void tmrLog_Timer() override { log_.tmrLog_Timer(); }
+    void tmrPause_Timer() override;
     void Label2_Click() override { link_.Label2_Click(); }
     void Label2_MouseMove() override { link_.Label2_MouseMove(); }
     void resettingControl_MouseMove() override { link_.hoverReset(); }
     void mnuOpen_Click() override { tray_.mnuOpen_Click(); }
     void mnuLog_Click() override;
+    void mnuPauseTenMinutes_Click() override { pauseFor(Pause::kTenMinutesMs); }
+    void mnuPauseOneHour_Click() override { pauseFor(Pause::kOneHourMs); }
+    void mnuPauseUntilResumed_Click() override { pauseFor(std::nullopt); }
+    void mnuResume_Click() override;
     void mnuExit_Click() override { requestExit(); }
     void mnuStartWithWindows_Click() override { startWithWindows_.mnuStartWithWindows_Click(); }
     void trayIcon_Notify(TrayClick click) override;
@@ -92,14 +98,22 @@ class frmZorvel : public FormEvents {
 
   private:
     void requestExit();
-    // The ending branch of an unload: false once the settings are saved, true when the user
-    // chose to stay after a failed save.
+    // The ending branch of an unload: false once the settings are saved or the user gave them
+    // up after a failed save, true when the user chose to stay.
     bool endOrStay();
+    // Before the program ends: closes under way are finished and every line written.
+    void finishRecord();
     // A message about the settings file, naming it.
     std::string aboutSettingsFile(const char* text) const;
 
-    // Automatic closing, the instant one included, runs while the interval is not 0.
+    // Automatic closing, the instant one included, runs while the interval is not 0 and no
+    // pause is on.
     void followInterval();
+    void pauseFor(std::optional<std::int64_t> milliseconds);
+    // The end of a pause: one look at once closes what appeared meanwhile.
+    void resumed();
+    // The tray and its menu show whether a pause is on.
+    void showPause();
 
     Services s_;
     Timer& tmrVerifica_;
@@ -123,6 +137,7 @@ class frmZorvel : public FormEvents {
     LinkLabel link_;
     FocusKeeper focus_;
     StartWithWindows startWithWindows_;
+    Pause pause_;
     bool blnExitRequested_ = false;
 };
 

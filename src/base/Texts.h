@@ -6,6 +6,9 @@ namespace zorvel::texts {
 // The window's title; a second copy finds the first by its window class, not by this.
 inline constexpr const char* kMainCaption = "Zorvel v1.0 - realizat de echipa Zorvel";
 inline constexpr const char* kTrayTip = "Zorvel - realizat de echipa Zorvel";
+inline constexpr const char* kTrayTipPaused = "Zorvel - pauza";
+// Followed by the hour and minute the pause ends, as "14:35".
+inline constexpr const char* kTrayTipPausedUntil = "Zorvel - pauza pana la ";
 inline constexpr const char* kHomePage = "http://zorvel.example.com/";
 inline constexpr const char* kHomePageShown = "zorvel.example.com/";
 inline constexpr const char* kHomePageTip = "Vizitati pagina echipei Zorvel !";
@@ -18,6 +21,17 @@ inline constexpr const char* kSettingsUnreadable =
     "Fisierul de setari nu a putut fi citit. Programul porneste cu lista goala si nu va "
     "modifica fisierul:";
 inline constexpr const char* kSettingsNotSaved = "Setarile nu au putut fi salvate in fisierul";
+// After the path, what each button of the failed-save box does; the box shows the system's
+// own button names.
+inline constexpr const char* kSettingsNotSavedChoices =
+    "\n\nTry Again: se incearca din nou salvarea.\n"
+    "Continue: programul se inchide fara salvare; fisierul ramane cum era, iar modificarile "
+    "facute de la pornire se pierd.\n"
+    "Cancel: programul ramane deschis si nu se pierde nimic.";
+// Followed by a line break, the record's full path, another line break and the system's reason.
+inline constexpr const char* kLogNotMade = "Jurnalul inchiderilor nu a putut fi creat:";
+// Followed by a line break and the record's full path.
+inline constexpr const char* kLogNotOpened = "Jurnalul inchiderilor nu a putut fi deschis:";
 inline constexpr const char* kAutostartNotSet = "Pornirea odata cu Windows nu a putut fi setata.";
 inline constexpr const char* kAutostartNotRemoved =
     "Pornirea odata cu Windows nu a putut fi oprita.";
@@ -82,6 +96,11 @@ inline constexpr const char* kPickButtonAfter = "\u00BB in loc sa fie inchisa ?"
 inline constexpr const char* kMenuPopup = "MenuPopup";
 inline constexpr const char* kMenuOpen = "&Open";
 inline constexpr const char* kMenuLog = "&Log";
+inline constexpr const char* kMenuPause = "&Pause";
+inline constexpr const char* kMenuPauseTenMinutes = "For &10 minutes";
+inline constexpr const char* kMenuPauseOneHour = "For 1 &hour";
+inline constexpr const char* kMenuPauseUntilResumed = "&Until I resume";
+inline constexpr const char* kMenuResume = "&Resume";
 inline constexpr const char* kMenuStartWithWindows = "&Start with Windows";
 inline constexpr const char* kMenuExit = "&Exit";
 

@@ -50,6 +50,33 @@ void CloseEngine::forgetGone() {
     std::erase_if(noButton_, gone);
 }
 
+void CloseEngine::finishAll() {
+    sendWaitingActivations();
+    const std::int64_t now = clock_.milliseconds();
+    for (auto& [window, awaited] : awaited_) {
+        if (!awaited.closeRequested && closable(window, awaited.entry)) {
+            desktop_.sendClose(window);
+        }
+        const bool gone = !desktop_.isVisible(window);
+        record(awaited.trigger, gone ? CloseOutcome::Closed : CloseOutcome::NotClosed,
+               awaited.entry, std::move(awaited.title), std::move(awaited.program),
+               gone ? std::optional<std::int64_t>(now - awaited.sentAt) : std::nullopt);
+    }
+    awaited_.clear();
+}
+
+void CloseEngine::sendWaitingActivations() {
+    for (const Activation& activation : activations_) {
+        const WindowId window = activation.window;
+        // Sent where it is, and only once: no close request follows it at the end.
+        if (!awaited_.contains(window) && closable(window, activation.entry) &&
+            sendCommand(window, activation.entry, CloseTrigger::User)) {
+            awaited_.at(window).closeRequested = true;
+        }
+    }
+    activations_.clear();
+}
+
 bool CloseEngine::closable(WindowId window, const ListEntry& entry) {
     // Our own windows and the shell's are never closed, whatever the list holds.
     return window != 0 && desktop_.isVisible(window) && !desktop_.isOurs(window) &&

@@ -52,6 +52,9 @@ class CloseEngine {
     void tick();
     // Forgets the refusals and rights of windows that have gone.
     void forgetGone();
+    // The program ends: every close under way gets its close command now, if it still waits
+    // for one, and is recorded as it stands, gone or still there.
+    void finishAll();
 
   private:
     struct Activation {
@@ -82,6 +85,8 @@ class CloseEngine {
     // One look at the activation in front; true when it is over, sent or dropped.
     bool step(Activation& activation);
     void watchOutcomes();
+    // The user's closes still waiting for the front get the close command where they are.
+    void sendWaitingActivations();
     // One look at an awaited window; true when its outcome is known.
     bool over(WindowId window, Awaited& awaited, std::int64_t elapsed);
     void record(CloseTrigger trigger, CloseOutcome outcome, const ListEntry& entry,

@@ -44,6 +44,13 @@ void appendField(std::string& line, const std::string& text) {
     }
 }
 
+std::string stamp(const LocalTime& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second, t.millisecond);
+    return text;
+}
+
 }  // namespace
 
 std::string logPath(const std::string& executableDirectory) {
@@ -51,10 +58,7 @@ std::string logPath(const std::string& executableDirectory) {
 }
 
 std::string logLine(const LocalTime& t, const CloseRecord& record) {
-    char stamp[64];
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second, t.millisecond);
-    std::string line = stamp;
+    std::string line = stamp(t);
     line += '\t';
     line += word(record.trigger);
     line += '\t';
@@ -72,13 +76,29 @@ std::string logLine(const LocalTime& t, const CloseRecord& record) {
     return line;
 }
 
+std::string droppedLine(const LocalTime& time, std::size_t count) {
+    // The log's own fields: "jurnal" where the trigger goes, what happened where the title
+    // goes, so that a spreadsheet keeps its columns.
+    std::string line = stamp(time);
+    line += "\tjurnal\tlinii pierdute\t\t";
+    line += count == 1 ? std::string("1 linie mai veche nu a putut fi scrisa")
+                       : std::to_string(count) + " linii mai vechi nu au putut fi scrise";
+    line += "\t\t\r\n";
+    return line;
+}
+
 void CloseLog::record(const CloseRecord& record) {
     // Stamped now: the batch goes out later.
-    const std::string line = logLine(clock_.localTime(), record);
-    if (pending_.size() + line.size() > kMostPending) {
-        return;
+    const LocalTime now = clock_.localTime();
+    Line line{now, logLine(now, record)};
+    while (!pending_.empty() && pendingBytes_ + line.text.size() > kMostPending) {
+        pendingBytes_ -= pending_.front().text.size();
+        lastDropped_ = pending_.front().time;
+        pending_.pop_front();
+        ++dropped_;
     }
-    pending_ += line;
+    pendingBytes_ += line.text.size();
+    pending_.push_back(std::move(line));
     if (tmrLog_.interval() == 0) {
         tmrLog_.setInterval(kBatchMilliseconds);
     }
@@ -86,15 +106,65 @@ void CloseLog::record(const CloseRecord& record) {
 
 void CloseLog::flush() {
     tmrLog_.setInterval(0);
-    if (pending_.empty()) {
-        return;
+    static_cast<void>(writeBatch());
+}
+
+void CloseLog::finish() {
+    tmrLog_.setInterval(0);
+    nextMoveAside_ = std::numeric_limits<std::int64_t>::min();
+    // What waits may fill the file; once that is moved aside a new one takes the rest. A
+    // third would push the first out of Zorvel.log.1 again.
+    if (writeBatch()) {
+        static_cast<void>(writeBatch());
     }
-    const std::optional<std::uint64_t> size = file_.append(kByteOrderMark, pending_);
-    // A failed write loses its batch: the next one tries the file afresh.
-    pending_ = std::string();
-    if (size && *size > kLargestFile) {
-        file_.rotate();
+}
+
+bool CloseLog::writeBatch() {
+    if (pending_.empty() && dropped_ == 0) {
+        return false;
     }
+    const std::uint64_t size = movedAsideIfLarge(file_.size());
+    // A new file begins with the mark, which takes room too.
+    const std::uint64_t used = size == 0 ? sizeof kByteOrderMark - 1 : size;
+    std::size_t lines = 0;
+    const std::string bytes = batch(used < kMostFile ? kMostFile - used : 0, lines);
+    // Full, or held by another program: the lines wait for the next batch.
+    if (bytes.empty() || !file_.append(kByteOrderMark, bytes)) {
+        return false;
+    }
+    dropped_ = 0;
+    for (; lines > 0; --lines) {
+        pendingBytes_ -= pending_.front().text.size();
+        pending_.pop_front();
+    }
+    return !pending_.empty();
+}
+
+std::string CloseLog::batch(std::uint64_t room, std::size_t& lines) const {
+    std::string bytes = dropped_ > 0 ? droppedLine(lastDropped_, dropped_) : std::string();
+    if (bytes.size() > room) {
+        return {};
+    }
+    for (const Line& line : pending_) {
+        if (bytes.size() + line.text.size() > room) {
+            break;
+        }
+        bytes += line.text;
+        ++lines;
+    }
+    return bytes;
+}
+
+std::uint64_t CloseLog::movedAsideIfLarge(std::uint64_t size) {
+    const std::int64_t now = clock_.milliseconds();
+    if (size <= kLargestFile || now < nextMoveAside_) {
+        return size;
+    }
+    if (file_.rotate()) {
+        return 0;
+    }
+    nextMoveAside_ = now + kMoveAsideRetryMs;
+    return size;
 }
 
 }  // namespace zorvel

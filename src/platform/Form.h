@@ -10,6 +10,10 @@ namespace zorvel {
 
 enum class Answer { Yes, No, Cancel };
 
+// The answers of the box offered when something could not be done: do it again, go on
+// without it, or stay where one was.
+enum class TryAnswer { TryAgain, Continue, Cancel };
+
 // Menu items whose check mark the program sets.
 enum class CheckedMenuItem { StartWithWindows };
 
@@ -49,8 +53,8 @@ class Form {
     virtual Point clientToScreen(Point client) const = 0;
     // The system-modal Yes/No question.
     virtual Answer askYesNo(const std::string& text, const std::string& title) = 0;
-    // A warning offering Retry and Cancel; true when the user chose Retry.
-    virtual bool askRetry(const std::string& text, const std::string& title) = 0;
+    // A warning offering Try Again, Continue and Cancel; closing the box counts as Cancel.
+    virtual TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) = 0;
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(const std::string& text, const std::string& title) = 0;
     // A plain warning with an OK button.
@@ -60,6 +64,8 @@ class Form {
     // index of the line chosen, or -1 when none was.
     virtual int chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) = 0;
     virtual void checkMenuItem(CheckedMenuItem item, bool checked) = 0;
+    // While paused the tray menu offers Resume where its Pause submenu was.
+    virtual void showPaused(bool paused) = 0;
     // Asks the window to unload; Form_Unload decides whether it ends or only hides.
     virtual void unload() = 0;
 };

@@ -19,6 +19,8 @@ struct FormControls {
     Timer& tmrRecheck;
     // Runs only while lines of the close record wait to be written.
     Timer& tmrLog;
+    // Fires once, at the end of a pause for a while.
+    Timer& tmrPause;
 };
 
 }  // namespace zorvel

@@ -44,12 +44,17 @@ class FormEvents {
     virtual void tmrVerifica_Timer() = 0;
     virtual void tmrRecheck_Timer() = 0;
     virtual void tmrLog_Timer() = 0;
+    virtual void tmrPause_Timer() = 0;
     virtual void Label2_Click() = 0;
     virtual void Label2_MouseMove() = 0;
     // chkMarcaj, cmdClose and cmdExit share the label's hover reset.
     virtual void resettingControl_MouseMove() = 0;
     virtual void mnuOpen_Click() = 0;
     virtual void mnuLog_Click() = 0;
+    virtual void mnuPauseTenMinutes_Click() = 0;
+    virtual void mnuPauseOneHour_Click() = 0;
+    virtual void mnuPauseUntilResumed_Click() = 0;
+    virtual void mnuResume_Click() = 0;
     virtual void mnuExit_Click() = 0;
     virtual void mnuStartWithWindows_Click() = 0;
     virtual void trayIcon_Notify(TrayClick click) = 0;

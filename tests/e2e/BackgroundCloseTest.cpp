@@ -175,5 +175,38 @@ TEST_F(BackgroundCloseTest, EveryTriggerLeavesALineInTheLogWithEveryField) {
                                      "verificare bifa Bifa"}));
 }
 
+TEST_F(BackgroundCloseTest, LinesOfClosesWhileTheLogIsHeldAreWrittenOnceItIsFree) {
+    const std::wstring log = zorvel.dir().file(L"Zorvel.log");
+    // As a spreadsheet holds the tab-separated file: open for reading, writing not shared.
+    HANDLE held =
+        CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(
+        openTargets({L"quiet:Reclama", L"quiet:Reclama", L"quiet:Reclama"}).waitForExit(10s));
+    // Zorvel's own pulse and batch, run now rather than awaited: the three closes are
+    // recorded and their batch meets the held file.
+    for (UINT_PTR timer : {kRecheckTimerId, kLogTimerId}) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(zorvel.window(), WM_TIMER, timer, 0, SMTO_NORMAL, 5000, &ignored);
+    }
+    EXPECT_EQ(GetFileSize(held, nullptr), 0u);
+    CloseHandle(held);
+    EXPECT_TRUE(openTargets({L"quiet:Reclama"}).waitForExit(10s));
+    EXPECT_TRUE(waitUntil([&] { return logLines(log).size() == 4; })) << readFile(log);
+}
+
+TEST_F(BackgroundCloseTest, AnEndingZorvelFinishesAndRecordsTheCloseUnderWay) {
+    const std::wstring noted = events(L"stubborn.txt");
+    Process popUp = openTargets({L"events:" + noted, L"stubborn:Reclama"});
+    // Its first close came and was ignored: Zorvel waits to send the next one, and ends.
+    ASSERT_TRUE(waitUntil([&] { return count(noted, "ignored", "Reclama") == 1; }));
+    ASSERT_TRUE(zorvel.exit());
+    EXPECT_TRUE(popUp.waitForExit(10s));
+    const auto lines = logLines(zorvel.dir().file(L"Zorvel.log"));
+    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines[0].size(), 7u);
+    EXPECT_EQ(lines[0][1] + ' ' + lines[0][4], "aparitie Reclama");
+}
+
 }  // namespace
 }  // namespace zorvel::e2e

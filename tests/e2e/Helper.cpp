@@ -17,6 +17,8 @@
 //   nag:TITLE       a window shown without activation with the buttons "&Da" (6), "&Nu" (7) and
 //                   "Anuleaza" (2); a click is noted as "clicked ID" and ends the window
 //   nagoff:TITLE    the same with "&Nu" disabled; nagbare:TITLE without "&Nu"
+//   stubborn:TITLE  a window shown without activation that ignores the first request to close
+//                   it (Alt+F4, the close command or WM_CLOSE) and goes at the next one
 //   progman:TITLE   a window of the desktop shell's class
 //   shownlater:TITLE  a window shown, without activation, 2.5 s after it is created
 //   events:PATH     (first) every window appends what it receives to PATH, see note()
@@ -45,6 +47,7 @@ constexpr WORD kF4Command = 40001;
 // Plain F4, as programs bind it (repeat the last action, go to the address bar): with a key
 // posted rather than typed, the Alt of Alt+F4 is not down, and this runs.
 HACCEL plainF4 = nullptr;
+constexpr wchar_t kStubborn[] = L"ZorvelStubborn";
 
 // Where the windows note what they receive, one line each: what, a tab, the window's title.
 HANDLE events = INVALID_HANDLE_VALUE;
@@ -112,8 +115,16 @@ void noteReceived(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+bool asksToClose(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+}
+
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     noteReceived(window, message, wParam, lParam);
+    if (asksToClose(message, wParam) && RemovePropW(window, kStubborn) != nullptr) {
+        note(window, "ignored");
+        return 0;
+    }
     if (message == WM_CLOSE && GetPropW(window, kSlow) != nullptr) {
         SetTimer(window, kGoTimer, 300, nullptr);
         return 0;
@@ -216,10 +227,11 @@ void open(const std::wstring& request, int slot) {
         openBehaving(title, slot, Behaviour::Opening);
     } else if (kind == L"giving") {
         openBehaving(title, slot, Behaviour::Giving);
-    } else if (kind == L"quiet" || kind == L"slow" || kind == L"deaf" || kind == L"f4") {
+    } else if (kind == L"quiet" || kind == L"slow" || kind == L"deaf" || kind == L"f4" ||
+               kind == L"stubborn") {
         HWND window = makeWindow(title, slot, nullptr, false);
-        if (kind == L"slow" || kind == L"deaf") {
-            SetPropW(window, kind == L"slow" ? kSlow : kDeaf, window);
+        if (kind == L"slow" || kind == L"deaf" || kind == L"stubborn") {
+            SetPropW(window, kind == L"slow" ? kSlow : kind == L"deaf" ? kDeaf : kStubborn, window);
         } else if (kind == L"f4" && plainF4 == nullptr) {
             ACCEL f4{FVIRTKEY, VK_F4, kF4Command};
             plainF4 = CreateAcceleratorTableW(&f4, 1);

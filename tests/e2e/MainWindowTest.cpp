@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 #include "Support.h"
@@ -106,6 +107,52 @@ TEST_F(MainWindowTest, ListShowsWholeRowsWithinItsPlace) {
     ASSERT_GT(row, 0);
     EXPECT_EQ(inner.bottom % row, 0);
     EXPECT_NE(GetWindowLongW(zorvel.control(kLstCaption), GWL_STYLE) & LBS_SORT, 0);
+}
+
+// The left edge of the list's first row as the screen shows it, where a focus rectangle's
+// dots fall: plain when it holds only the background.
+bool firstRowEdgeIsPlain(HWND list) {
+    POINT origin{0, 0};
+    ClientToScreen(list, &origin);
+    const int row = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const ScreenPixels edge = settledPixels(RECT{origin.x, origin.y, origin.x + 1, origin.y + row});
+    const COLORREF background = GetSysColor(COLOR_WINDOW);
+    for (int y = 0; y < edge.height; ++y) {
+        const auto* pixel = reinterpret_cast<const BYTE*>(&edge.bits[static_cast<size_t>(y) * 4]);
+        if (RGB(pixel[2], pixel[1], pixel[0]) != background) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(MainWindowTest, TheListsFocusRectangleGoesWithTheFocusAndWithTheEntries) {
+    HWND list = zorvel.control(kLstCaption);
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+    } changes[] = {
+        {"the focus moves on", [&] { zorvel.focusOn(kTxtCaption); }},
+        // Emptied as Zorvel's own clear does it, while the list keeps the focus.
+        {"the list is emptied", [&] { SendMessageW(list, LB_RESETCONTENT, 0, 0); }},
+        {"the emptied list loses the focus",
+         [&] {
+             SendMessageW(list, LB_RESETCONTENT, 0, 0);
+             ASSERT_TRUE(waitUntil([&] { return firstRowEdgeIsPlain(list); }));
+             zorvel.focusOn(kTxtCaption);
+         }},
+    };
+    for (const auto& c : changes) {
+        zorvel.add("Alfa");
+        ASSERT_TRUE(zorvel.activate());
+        zorvel.focusOn(kLstCaption);
+        ASSERT_TRUE(zorvel.waitForFocus(kLstCaption));
+        ASSERT_TRUE(waitUntil([&] { return !firstRowEdgeIsPlain(list); })) << c.change;
+        c.apply();
+        EXPECT_TRUE(waitUntil([&] { return firstRowEdgeIsPlain(list); })) << c.change;
+        zorvel.click(kCmdStergeLista);
+        ASSERT_TRUE(zorvel.waitForList({}));
+    }
 }
 
 TEST_F(MainWindowTest, FixedDialogFrameWithoutMenuBar) {

@@ -42,18 +42,24 @@ bool holdsTemporaryFiles(const std::wstring& directory) {
     return true;
 }
 
-HWND answerBox(Zorvel& zorvel, const char* text, int button = IDOK) {
+HWND answerBox(Zorvel& zorvel, const char* text, int button = IDOK, const char* after = "") {
     HWND box = zorvel.waitForMessageBox();
     if (box != nullptr) {
-        EXPECT_TRUE(showsText(box, text + std::string("\n") + narrow(zorvel.settingsFile())));
+        EXPECT_TRUE(
+            showsText(box, text + std::string("\n") + narrow(zorvel.settingsFile()) + after));
         EXPECT_NE(GetDlgItem(box, button), nullptr);
         SendNotifyMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
     }
     return box;
 }
 
+// The failed-save box, which says what each of its buttons does, answered with one of them.
+HWND answerSaveBox(Zorvel& zorvel, int button) {
+    return answerBox(zorvel, texts::kSettingsNotSaved, button, texts::kSettingsNotSavedChoices);
+}
+
 // Zorvel started where its save must fail: the exit says so, Cancel keeps Zorvel and its
-// list, and the file stays as it was.
+// list, Continue then ends it at once, and the file stays as it was.
 void expectAToldHarmlessFailure(const std::wstring& home) {
     Zorvel zorvel(home);
     const std::string before = readFile(zorvel.settingsFile());
@@ -61,15 +67,18 @@ void expectAToldHarmlessFailure(const std::wstring& home) {
     ASSERT_TRUE(zorvel.waitForList({"Vechi"}));
     zorvel.add("Nou");
     zorvel.click(kCmdExit);
-    ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved, IDCANCEL), nullptr);
+    ASSERT_NE(answerSaveBox(zorvel, IDCANCEL), nullptr);
     EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));
     EXPECT_TRUE(zorvel.process().running());
     EXPECT_TRUE(zorvel.waitForList({"Nou", "Vechi"}));
+    zorvel.click(kCmdExit);
+    ASSERT_NE(answerSaveBox(zorvel, IDCONTINUE), nullptr);
+    EXPECT_TRUE(zorvel.process().waitForExit(1s));
     EXPECT_EQ(readFile(zorvel.settingsFile()), before);
     EXPECT_FALSE(holdsTemporaryFiles(home));
 }
 
-TEST(PersistenceTest, AFileHeldOpenIsAskedAboutAndSavedAtTheNextExit) {
+TEST(PersistenceTest, TryAgainSavesOnceAFileHeldOpenIsReleased) {
     Zorvel zorvel;
     ASSERT_TRUE(waitUntil([&] { return zorvel.text(kTxtTimp) == "0"; }));
     zorvel.add("Pastrat");
@@ -79,17 +88,16 @@ TEST(PersistenceTest, AFileHeldOpenIsAskedAboutAndSavedAtTheNextExit) {
                     nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     zorvel.click(kCmdExit);
-    HWND box = answerBox(zorvel, texts::kSettingsNotSaved, IDRETRY);
+    HWND box = answerSaveBox(zorvel, IDTRYAGAIN);
     ASSERT_NE(box, nullptr);
-    // What is tested is Zorvel's own Retry button, pressed once: the file is still held, so
-    // its save fails again and the box must come back; the test itself tries nothing twice.
-    // Cancel in the second box then keeps Zorvel running.
+    // What is tested is Zorvel's own Try Again button, pressed once each time: while the file
+    // is held its save fails again and the box must come back; once it is released, the next
+    // Try Again saves and ends. The test itself tries nothing twice.
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
-    ASSERT_NE(answerBox(zorvel, texts::kSettingsNotSaved, IDCANCEL), nullptr);
-    EXPECT_TRUE(waitUntil([&] { return zorvel.visible(); }));
-    EXPECT_TRUE(zorvel.process().running());
+    ASSERT_NE(zorvel.waitForMessageBox(), nullptr);
     CloseHandle(held);
-    ASSERT_TRUE(zorvel.exit());
+    ASSERT_NE(answerSaveBox(zorvel, IDTRYAGAIN), nullptr);
+    EXPECT_TRUE(zorvel.process().waitForExit());
     EXPECT_TRUE(hasLine(settingsLines(zorvel.settingsFile()), "Caption1=Pastrat"));
 }
 

@@ -15,17 +15,10 @@ class PickerTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_NE(zorvel.window(), nullptr); }
 
-    HWND capture() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        GetGUIThreadInfo(GetWindowThreadProcessId(zorvel.window(), nullptr), &info);
-        return info.hwndCapture;
-    }
-
     // Mouse capture routes input only while Zorvel is in front, where tickByMouse puts it.
     void arm() {
         ASSERT_TRUE(zorvel.tickByMouse(kChkMarcaj));
-        ASSERT_TRUE(waitUntil([&] { return capture() == zorvel.window(); }));
+        ASSERT_TRUE(waitUntil([&] { return zorvel.capture() == zorvel.window(); }));
     }
 
     void releaseOver(POINT screen) {
@@ -33,7 +26,7 @@ class PickerTest : public ::testing::Test {
         input::buttonDown();
         input::buttonUp();
         ASSERT_TRUE(waitUntil([&] { return !zorvel.checked(kChkMarcaj); }));
-        EXPECT_TRUE(waitUntil([&] { return capture() == nullptr; }));
+        EXPECT_TRUE(waitUntil([&] { return zorvel.capture() == nullptr; }));
         EXPECT_TRUE(zorvel.waitForFocus(kCmdClose));
     }
 

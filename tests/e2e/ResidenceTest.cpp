@@ -42,7 +42,7 @@ class FakeTaskbar {
         std::lock_guard<std::mutex> lock(mutex_);
         return static_cast<int>(std::count(commands_.begin(), commands_.end(), command));
     }
-    // The tip of the last icon added.
+    // The tip of the icon as last added or changed.
     std::string tip() const {
         std::lock_guard<std::mutex> lock(mutex_);
         return tip_;
@@ -81,7 +81,9 @@ class FakeTaskbar {
         const ULONG_PTR command = data.dwData;
         std::lock_guard<std::mutex> lock(mutex_);
         commands_.push_back(static_cast<DWORD>(command));
-        if (command == NIM_ADD) {
+        if (command == NIM_MODIFY) {
+            tip_ = tipIn(data);
+        } else if (command == NIM_ADD) {
             tip_ = tipIn(data);
             if (icons_ == 1) {
                 return FALSE;  // the shell keeps one icon per window and id
@@ -322,6 +324,39 @@ TEST_F(ResidenceTest, TheTrayMenuLogOpensTheRecordMadeFirstInTheUsersEditor) {
     EXPECT_NE(GetFileAttributesW(record.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(bytes.empty() || bytes == "\xEF\xBB\xBF");
     EXPECT_FALSE(zorvel.visible());
+}
+
+TEST_F(ResidenceTest, WithNoProgramForLogFilesTheLogOpensInTheSystemsEditor) {
+    HKEY association = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L".log", 0, KEY_READ, &association),
+              ERROR_FILE_NOT_FOUND);
+    PostMessageW(zorvel.window(), WM_COMMAND, kMnuLog, 0);
+    HWND editor = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (editor = FindWindowW(L"Notepad", nullptr)) != nullptr; }));
+    EXPECT_NE(windowText(editor).find("Zorvel.log"), std::string::npos) << windowText(editor);
+    DWORD id = 0;
+    GetWindowThreadProcessId(editor, &id);
+    HANDLE notepad = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    TerminateProcess(notepad, 0);
+    WaitForSingleObject(notepad, 5000);
+    CloseHandle(notepad);
+}
+
+TEST_F(ResidenceTest, APauseLeavesAListedPopUpOpenAndResumeClosesItAtOnce) {
+    zorvel.add("Reclama in pauza");
+    zorvel.setText(kTxtTimp, "30");  // the sweep's next tick is far off
+    hide();
+    PostMessageW(zorvel.window(), WM_COMMAND, kMnuPauseTenMinutes, 0);
+    ASSERT_TRUE(waitUntil([&] { return taskbar.tip().starts_with("Zorvel - pauza pana la "); }))
+        << taskbar.tip();
+    Process popUp = openTargets({L"quiet:Reclama in pauza"});
+    HWND ad = popUp.waitForWindow("Reclama in pauza");
+    ASSERT_NE(ad, nullptr);
+    EXPECT_FALSE(waitUntil([&] { return !IsWindow(ad); }, 3s));
+    // Resume stands where the Pause submenu was: its access key in the real menu.
+    ASSERT_TRUE(chooseFromTrayMenu(
+        'R', [&] { return taskbar.tip() == "Zorvel - realizat de echipa Zorvel"; }));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(ad); }, 5s));
 }
 
 // The login entry's command; empty when there is none.

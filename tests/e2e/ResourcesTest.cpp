@@ -241,8 +241,8 @@ TEST_F(ResourcesTest, ApplicationIconIsTheFirstIconGroup) {
 TEST_F(ResourcesTest, IconImagesAreExactlyTheOnesTheGroupsName) {
     std::vector<std::uintptr_t> images = names(kIcon);
     EXPECT_EQ(std::set<std::uintptr_t>(images.begin(), images.end()),
-              (std::set<std::uintptr_t>{1, 2, 3, 30001}));
-    EXPECT_EQ(images.size(), 4u);
+              (std::set<std::uintptr_t>{1, 2, 3, 4, 30001}));
+    EXPECT_EQ(images.size(), 5u);
 }
 
 TEST_F(ResourcesTest, WindowIconInGroupOneIsImage30001) {
@@ -281,13 +281,16 @@ TEST_F(ResourcesTest, WindowIconInGroupOneLoadsAsA16PixelIcon) {
     DestroyIcon(icon);
 }
 
-TEST_F(ResourcesTest, WindowIconInGroup101IsImage1) {
-    EXPECT_EQ(languages(kGroupIcon, 101), std::set<WORD>{kEnglishUs});
-    std::vector<GroupIconEntry> images = iconGroup(101, kEnglishUs);
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].imageId, 1);
-    EXPECT_EQ(images[0].width, 16);
-    EXPECT_EQ(images[0].height, 16);
+// The window icon in group 101 and its grey look of a pause in group 103.
+TEST_F(ResourcesTest, WindowIconsInGroups101And103AreImages1And4) {
+    for (const auto& [group, image] : {std::pair<WORD, WORD>{101, 1}, {103, 4}}) {
+        EXPECT_EQ(languages(kGroupIcon, group), std::set<WORD>{kEnglishUs}) << group;
+        std::vector<GroupIconEntry> images = iconGroup(group, kEnglishUs);
+        ASSERT_EQ(images.size(), 1u) << group;
+        EXPECT_EQ(images[0].imageId, image);
+        EXPECT_EQ(images[0].width, 16);
+        EXPECT_EQ(images[0].height, 16);
+    }
 }
 
 TEST_F(ResourcesTest, StopSignInGroup102HasBothSizesAsImages2And3) {

@@ -43,10 +43,23 @@ RECT around(HWND first, HWND second) {
     return both;
 }
 
-bool snap(const RECT& area, const std::wstring& path) {
-    const bool saved = saveBitmap(settledPixels(area), path);
+// A picture of `area` once `windows` have painted; on a busy machine that takes a while.
+bool snap(const std::vector<HWND>& windows, const RECT& area, const std::wstring& path) {
+    const ScreenPixels pixels = paintedPixels(windows, area);
+    if (pixels.bits.empty()) {
+        std::fprintf(stderr, "zorvel_snap: %ls: the windows did not finish painting\n",
+                     path.c_str());
+        return false;
+    }
+    const bool saved = saveBitmap(pixels, path);
     std::fprintf(stderr, "zorvel_snap: %ls\n", path.c_str());
     return saved;
+}
+
+// A demo step that did not happen: said, so that a failed run tells where it stopped.
+bool failed(const char* step) {
+    std::fprintf(stderr, "zorvel_snap: %s\n", step);
+    return false;
 }
 
 void fill(const Zorvel& zorvel) {
@@ -62,28 +75,38 @@ void fill(const Zorvel& zorvel) {
 bool demo(Zorvel& zorvel, const std::wstring& dir) {
     fill(zorvel);
     Process targets = openTargets({L"top:Oferta zilei - reclama"});
-    HWND ad = targets.waitForWindow("Oferta zilei - reclama");
-    if (ad == nullptr || !snap(frameOf(zorvel.window()), dir + L"\\demo-1-main.bmp")) {
+    HWND ad = targets.waitForWindow("Oferta zilei - reclama", kLoadedMachine);
+    if (ad == nullptr) {
+        return failed("the window to pick did not open");
+    }
+    const std::vector<HWND> both{zorvel.window(), ad};
+    if (!snap({zorvel.window()}, frameOf(zorvel.window()), dir + L"\\demo-1-main.bmp")) {
         return false;
     }
-    if (!zorvel.tickByMouse(kChkMarcaj)) {
-        return false;
+    // Armed once the click has been handled: the capture comes a moment after the tick.
+    if (!zorvel.tickByMouse(kChkMarcaj) ||
+        !waitUntil([&] { return zorvel.capture() == zorvel.window(); }, kLoadedMachine)) {
+        return failed("the pointer button did not arm");
     }
     RECT title{};
     GetWindowRect(ad, &title);
     input::moveTo(POINT{(title.left + title.right) / 2, title.top + 8});
-    if (!snap(around(zorvel.window(), ad), dir + L"\\demo-2-armed.bmp")) {
+    if (!snap(both, around(zorvel.window(), ad), dir + L"\\demo-2-armed.bmp")) {
         return false;
     }
     input::buttonDown();
     input::buttonUp();
-    waitUntil([&] { return zorvel.list().size() == 4; });
-    if (!snap(around(zorvel.window(), ad), dir + L"\\demo-3-picked.bmp")) {
+    if (!waitUntil([&] { return zorvel.list().size() == 4; }, kLoadedMachine)) {
+        return failed("the pick did not reach the list");
+    }
+    if (!snap(both, around(zorvel.window(), ad), dir + L"\\demo-3-picked.bmp")) {
         return false;
     }
     zorvel.setText(kTxtTimp, "1");
-    const bool closed = waitUntil([&] { return !IsWindow(ad); });
-    return closed && snap(frameOf(zorvel.window()), dir + L"\\demo-4-closed.bmp");
+    if (!waitUntil([&] { return !IsWindow(ad); }, kLoadedMachine)) {
+        return failed("the picked window did not close by itself");
+    }
+    return snap({zorvel.window()}, frameOf(zorvel.window()), dir + L"\\demo-4-closed.bmp");
 }
 
 }  // namespace
@@ -103,5 +126,5 @@ int wmain(int argc, wchar_t** argv) {
         return demo(zorvel, argv[2]) ? 0 : 1;
     }
     fill(zorvel);
-    return snap(frameOf(zorvel.window()), argv[2]) ? 0 : 1;
+    return snap({zorvel.window()}, frameOf(zorvel.window()), argv[2]) ? 0 : 1;
 }

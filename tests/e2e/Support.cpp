@@ -192,6 +192,58 @@ ScreenPixels settledPixels(const RECT& area) {
     return seen;
 }
 
+namespace {
+
+// A visible window with an update waiting, or one the display still shows black.
+BOOL CALLBACK unpainted(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window)) {
+        return TRUE;
+    }
+    RECT place{};
+    GetWindowRect(window, &place);
+    const ScreenPixels pixels = screenPixels(place);
+    if (GetUpdateRect(window, nullptr, FALSE) ||
+        std::all_of(pixels.bits.begin(), pixels.bits.end(), [](char c) { return c == 0; })) {
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool painted(HWND window) {
+    bool found = false;
+    unpainted(window, reinterpret_cast<LPARAM>(&found));
+    if (!found) {
+        EnumChildWindows(window, unpainted, reinterpret_cast<LPARAM>(&found));
+    }
+    return !found;
+}
+
+ScreenPixels paintedPixels(const std::vector<HWND>& windows, const RECT& area) {
+    ScreenPixels seen;
+    auto lastLook = std::chrono::steady_clock::now();
+    const bool settled = waitUntil(
+        [&] {
+            if (!std::all_of(windows.begin(), windows.end(), painted)) {
+                seen = {};
+                return false;
+            }
+            const auto now = std::chrono::steady_clock::now();
+            if (!seen.bits.empty() && now - lastLook < 250ms) {
+                return false;
+            }
+            ScreenPixels look = screenPixels(area);
+            const bool same = look == seen;
+            seen = std::move(look);
+            lastLook = now;
+            return same;
+        },
+        kLoadedMachine);
+    return settled ? seen : ScreenPixels{};
+}
+
 TempDir::TempDir() {
     wchar_t base[MAX_PATH]{};
     GetTempPathW(MAX_PATH, base);
@@ -360,7 +412,7 @@ bool Zorvel::waitForWindow() {
             }
             return window_ != nullptr;
         },
-        30s);
+        kLoadedMachine);
     if (!shown) {
         describeMissingWindow();
     }
@@ -434,11 +486,19 @@ bool Zorvel::waitForList(const std::vector<std::string>& expected) const {
     return waitUntil([&] { return list() == expected; });
 }
 
-HWND Zorvel::focus() const {
+GUITHREADINFO Zorvel::threadInfo() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
-    return info.hwndFocus;
+    return info;
+}
+
+HWND Zorvel::focus() const {
+    return threadInfo().hwndFocus;
+}
+
+HWND Zorvel::capture() const {
+    return threadInfo().hwndCapture;
 }
 
 bool Zorvel::waitForFocus(int id) const {
@@ -483,7 +543,7 @@ bool Zorvel::tickByMouse(int id) const {
 
 HWND Zorvel::waitForMessageBox() const {
     // Some come at start-up, which a loaded machine is given as long for as the window.
-    return process_.waitForWindow("Atentie", 30s);
+    return process_.waitForWindow("Atentie", kLoadedMachine);
 }
 
 namespace input {

@@ -11,6 +11,10 @@ namespace zorvel::e2e {
 
 using namespace std::chrono_literals;
 
+// What a loaded machine may take for Zorvel to start, or to answer while another program
+// competes for the processor; a good run is not slowed by it.
+inline constexpr std::chrono::milliseconds kLoadedMachine = 30s;
+
 // Polls `condition` until it holds or the deadline passes.
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline = 10s);
 
@@ -58,6 +62,13 @@ struct ScreenPixels {
 ScreenPixels screenPixels(const RECT& area);
 // The pixels once they stop changing: the same on two looks in a row.
 ScreenPixels settledPixels(const RECT& area);
+// The window and its visible controls have painted all they were asked to, and the display
+// shows it: no update waits, and no control is still black (Wine copies a painted window
+// to the display a moment later; until then it shows black).
+bool painted(HWND window);
+// The pixels of `area` once every one of `windows` has painted, the same on looks a quarter
+// second apart; empty when that does not come within what a loaded machine needs.
+ScreenPixels paintedPixels(const std::vector<HWND>& windows, const RECT& area);
 
 // A fresh directory under the temporary folder, removed with everything in it.
 class TempDir {
@@ -134,6 +145,8 @@ class Zorvel {
     // Waits until the list holds `expected` (each command is posted, so it lands a bit later).
     bool waitForList(const std::vector<std::string>& expected) const;
     HWND focus() const;
+    // The window of Zorvel's that holds the mouse capture; none when 0.
+    HWND capture() const;
     bool waitForFocus(int id) const;
     // Moves the focus to a control, as the dialog manager's own moves do (posted).
     void focusOn(int id) const;
@@ -146,6 +159,7 @@ class Zorvel {
 
   private:
     static bool copyRunning();
+    GUITHREADINFO threadInfo() const;
     void describeMissingWindow() const;
 
     TempDir dir_;

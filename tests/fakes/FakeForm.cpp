@@ -29,17 +29,17 @@ Answer FakeForm::askYesNo(const std::string& text, const std::string& title) {
     return answer;
 }
 
-bool FakeForm::askRetry(const std::string& text, const std::string& title) {
-    retryQuestions.push_back(title + ": " + text);
+TryAnswer FakeForm::askTryAgainOrContinue(const std::string& text, const std::string& title) {
+    saveQuestions.push_back(title + ": " + text);
     if (whileAsking) {
         whileAsking();
     }
     if (saveBoxPresses.empty()) {
-        return false;
+        return TryAnswer::Cancel;
     }
-    const bool pressedRetry = saveBoxPresses.front();
+    const TryAnswer pressed = saveBoxPresses.front();
     saveBoxPresses.pop_front();
-    return pressedRetry;
+    return pressed;
 }
 
 void FakeForm::unload() {

@@ -34,7 +34,7 @@ class FakeForm : public Form {
     void warn(const std::string& text, const std::string& title) override {
         warnings.push_back(title + ": " + text);
     }
-    bool askRetry(const std::string& text, const std::string& title) override;
+    TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override { ++menuPopups; }
     int chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) override {
         menus.push_back(lines);
@@ -42,6 +42,7 @@ class FakeForm : public Form {
         return menuChoice;
     }
     void checkMenuItem(CheckedMenuItem item, bool checked) override { menuChecks[item] = checked; }
+    void showPaused(bool paused) override { menuPaused = paused; }
     void unload() override;
 
     WindowId id = 0x100;
@@ -67,11 +68,12 @@ class FakeForm : public Form {
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
-    // The buttons the user presses in the failed-save box, one per box, in order: true for
-    // Retry, Cancel once they run out. This scripts the user; no test tries anything twice.
-    std::deque<bool> saveBoxPresses;
-    std::vector<std::string> retryQuestions;
+    // The buttons the user presses in the failed-save box, one per box, in order; Cancel once
+    // they run out. This scripts the user; no test tries anything twice.
+    std::deque<TryAnswer> saveBoxPresses;
+    std::vector<std::string> saveQuestions;
     std::map<CheckedMenuItem, bool> menuChecks;
+    bool menuPaused = false;
     std::function<void()> onUnload;
 };
 

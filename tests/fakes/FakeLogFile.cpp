@@ -15,7 +15,8 @@ std::optional<std::uint64_t> FakeLogFile::append(std::string_view header, std::s
 }
 
 bool FakeLogFile::rotate() {
-    if (failing || !bytes) {
+    ++rotations;
+    if (failing || olderHeld || !bytes) {
         return false;
     }
     older = std::move(bytes);
@@ -23,14 +24,14 @@ bool FakeLogFile::rotate() {
     return true;
 }
 
-bool FakeLogFile::ensureExists() {
-    if (failing) {
-        return false;
+std::string FakeLogFile::ensureExists() {
+    if (!bytes && failing) {
+        return "Access is denied.";
     }
     if (!bytes) {
         bytes.emplace();
     }
-    return true;
+    return {};
 }
 
 }  // namespace zorvel::fakes

@@ -7,6 +7,8 @@ bool FakeShell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     bool accepted = false;
     if (command == TrayCommand::Add) {
         accepted = record.window != 0 && icons.insert(key).second;
+    } else if (command == TrayCommand::Modify) {
+        accepted = icons.contains(key);
     } else {
         accepted = icons.erase(key) == 1;
     }
@@ -14,11 +16,17 @@ bool FakeShell::notifyIcon(TrayCommand command, const TrayRecord& record) {
     return accepted;
 }
 
-void FakeShell::openDocument(const std::string& path) {
+bool FakeShell::openDocument(const std::string& path) {
     documents.push_back(path);
     if (onOpenDocument) {
         onOpenDocument();
     }
+    return !noAssociation;
+}
+
+bool FakeShell::openIn(const std::string& program, const std::string& path) {
+    openedIn.push_back(program + " " + path);
+    return programsStart;
 }
 
 }  // namespace zorvel::fakes

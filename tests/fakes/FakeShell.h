@@ -22,7 +22,8 @@ class FakeShell : public Shell {
 
     bool notifyIcon(TrayCommand command, const TrayRecord& record) override;
     void openMaximized(const std::string& address) override { opened.push_back(address); }
-    void openDocument(const std::string& path) override;
+    bool openDocument(const std::string& path) override;
+    bool openIn(const std::string& program, const std::string& path) override;
 
     // Explorer restarted: the new taskbar starts with no icons.
     void recreateTaskbar() { icons.clear(); }
@@ -31,6 +32,11 @@ class FakeShell : public Shell {
     std::vector<Call> calls;
     std::vector<std::string> opened;
     std::vector<std::string> documents;
+    // No program is associated with documents: opening one fails.
+    bool noAssociation = false;
+    // Documents opened in a named program, as "program path".
+    std::vector<std::string> openedIn;
+    bool programsStart = true;
     // Runs as a document is opened, to look at the world the program meets then.
     std::function<void()> onOpenDocument;
 };

@@ -131,6 +131,63 @@ TEST_F(CloseEngineTest, OursTheShellsAndHigherRightsAreNeverSentAnything) {
     EXPECT_EQ(outcomes(), std::vector<CloseOutcome>{CloseOutcome::HigherRights});
 }
 
+TEST_F(CloseEngineTest, AtTheEndEveryCloseUnderWayIsFinishedAndRecordedAsItStands) {
+    using Window = fakes::FakeDesktop::Window;
+    const struct {
+        const char* state;
+        std::function<void(Window&)> start;
+        std::size_t closeRequests;
+        CloseOutcome outcome;
+        CloseTrigger trigger;
+    } cases[] = {
+        {"command ignored, waiting for the close request",
+         [this](Window& w) {
+             w.ignoresCommand = true;
+             background(w.id);
+         },
+         1, CloseOutcome::Closed, CloseTrigger::Appeared},
+        {"refusing even the close request sent now",
+         [this](Window& w) {
+             w.refusesClose = true;
+             background(w.id, CloseTrigger::Sweep);
+         },
+         1, CloseOutcome::NotClosed, CloseTrigger::Sweep},
+        {"close request sent already",
+         [this](Window& w) {
+             w.refusesClose = true;
+             background(w.id);
+             after(CloseEngine::kCloseRequestMs);
+         },
+         1, CloseOutcome::NotClosed, CloseTrigger::Appeared},
+        {"gone before the pulse saw it",
+         [this](Window& w) {
+             w.ignoresCommand = true;
+             background(w.id);
+             w.visible = false;
+         },
+         0, CloseOutcome::Closed, CloseTrigger::Appeared},
+        {"the user's, waiting for the front",
+         [this](Window& w) {
+             desktop.deferForeground = true;
+             forUser({w.id});
+         },
+         0, CloseOutcome::Closed, CloseTrigger::User},
+    };
+    for (const auto& c : cases) {
+        desktop.closeRequests.clear();
+        recorder.records.clear();
+        const WindowId window = desktop.open("Reclama");
+        c.start(*desktop.find(window));
+        engine.finishAll();
+        EXPECT_EQ(desktop.closeRequests.size(), c.closeRequests) << c.state;
+        ASSERT_EQ(recorder.records.size(), 1u) << c.state;
+        EXPECT_EQ(recorder.records[0].outcome, c.outcome) << c.state;
+        EXPECT_EQ(recorder.records[0].trigger, c.trigger) << c.state;
+        EXPECT_EQ(recorder.records[0].title, "Reclama") << c.state;
+        EXPECT_FALSE(engine.busy()) << c.state;
+    }
+}
+
 // The user's close brings the window to the front first, as the user is watching; another
 // program's window reaches the front only when its thread takes the activation.
 class UserCloseTest : public CloseEngineTest {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "base/Texts.h"
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
@@ -46,6 +47,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeTimer tmrVerifica;
     fakes::FakeTimer tmrRecheck{0};
     fakes::FakeTimer tmrLog{0};
+    fakes::FakeTimer tmrPause{0};
     fakes::FakeForm window;
     fakes::FakeDesktop desktop;
     fakes::FakeShell shell;
@@ -56,7 +58,7 @@ class FormTest : public ::testing::Test {
     fakes::FakeLogFile log;
     fakes::FakeAutostart autostart;
     frmZorvel form{FormControls{lstCaption, txtCaption, txtTimp, chkMarcaj, chkOnTop, cmdClose,
-                                cmdExit, label2, tmrVerifica, tmrRecheck, tmrLog},
+                                cmdExit, label2, tmrVerifica, tmrRecheck, tmrLog, tmrPause},
                    Services{window, desktop, shell, store, instance, clock, watch, log, autostart}};
     bool ended = false;
 };
@@ -152,12 +154,13 @@ TEST_F(FormTest, AFailedSaveIsAskedAboutAtExitButNeverAtTheSessionsEnd) {
     const std::string before = store.bytes();
     store.directoryReadOnly = true;
     form.Form_SessionEnding();
-    EXPECT_TRUE(window.retryQuestions.empty());
+    EXPECT_TRUE(window.saveQuestions.empty());
     form.mnuExit_Click();
     EXPECT_FALSE(ended);
-    EXPECT_EQ(window.retryQuestions,
-              std::vector<std::string>{"Atentie: Setarile nu au putut fi salvate in "
-                                       "fisierul\nC:\\Zorvel\\Zorvel.ini"});
+    EXPECT_EQ(window.saveQuestions,
+              std::vector<std::string>{std::string("Atentie: Setarile nu au putut fi salvate in "
+                                                   "fisierul\nC:\\Zorvel\\Zorvel.ini") +
+                                       texts::kSettingsNotSavedChoices});
     EXPECT_TRUE(window.warnings.empty());
     EXPECT_EQ(store.bytes(), before);
 }
@@ -182,19 +185,19 @@ TEST_F(FormTest, CancelAfterAFailedSaveKeepsTheProgramItsListAndItsIcon) {
     EXPECT_TRUE(ended);
     EXPECT_TRUE(shell.icons.empty());
     EXPECT_TRUE(hasLine("Caption1=Reclama"));
-    EXPECT_EQ(window.retryQuestions.size(), 1u);
+    EXPECT_EQ(window.saveQuestions.size(), 1u);
 }
 
-TEST_F(FormTest, RetrySavesAgainAndAsksAgainWhileTheSaveFails) {
+TEST_F(FormTest, TryAgainSavesAgainAndAsksAgainWhileTheSaveFails) {
     form.Form_Load();
     txtCaption.value = "Reclama";
     form.cmdAdauga_Click();
     store.directoryReadOnly = true;
-    window.saveBoxPresses = {true, true, true};
+    window.saveBoxPresses = {TryAnswer::TryAgain, TryAnswer::TryAgain, TryAnswer::TryAgain};
     // The user frees the file while the third question is open.
-    window.whileAsking = [&] { store.directoryReadOnly = window.retryQuestions.size() < 3; };
+    window.whileAsking = [&] { store.directoryReadOnly = window.saveQuestions.size() < 3; };
     form.mnuExit_Click();
-    EXPECT_EQ(window.retryQuestions.size(), 3u);
+    EXPECT_EQ(window.saveQuestions.size(), 3u);
     EXPECT_TRUE(ended);
     EXPECT_TRUE(hasLine("Caption1=Reclama"));
 }
@@ -243,6 +246,64 @@ TEST_F(FormTest, APickDisarmsThroughTheCheckBoxHandler) {
     EXPECT_EQ(desktop.lastPoint, (Point{189, 320}));
 }
 
+// Listed, closing on an interval, hidden in the tray: a paused Zorvel, as the user leaves it.
+class FormPauseTest : public FormTest {
+  protected:
+    void SetUp() override {
+        form.Form_Load();
+        txtTimp.setText("5");
+        txtCaption.value = "Reclama";
+        form.cmdAdauga_Click();
+        window.unload();
+        form.mnuPauseTenMinutes_Click();
+    }
+    bool iconPaused() const { return shell.calls.back().record.paused; }
+};
+
+TEST_F(FormPauseTest, NothingClosesAutomaticallyAndTheTrayShowsUntilWhen) {
+    EXPECT_EQ(watch.sink, nullptr);
+    EXPECT_TRUE(window.menuPaused);
+    EXPECT_TRUE(iconPaused());
+    EXPECT_EQ(shell.calls.back().record.tip, "Zorvel - pauza pana la 09:15");
+    desktop.open("Reclama");
+    form.tmrVerifica_Timer();
+    txtTimp.setText("3");  // a new interval does not end the pause
+    EXPECT_EQ(watch.sink, nullptr);
+    EXPECT_TRUE(desktop.commands.empty());
+}
+
+TEST_F(FormPauseTest, TheUsersOwnCloseStillWorks) {
+    const WindowId ad = desktop.open("Reclama");
+    lstCaption.select(0);
+    form.cmdClose_Click();
+    EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
+}
+
+TEST_F(FormPauseTest, ItsEndOrResumeClosesWhatAppearedMeanwhileAtOnce) {
+    const struct {
+        const char* how;
+        std::function<void()> start, end;
+    } pauses[] = {
+        {"Resume", [this] { form.mnuPauseUntilResumed_Click(); },
+         [this] { form.mnuResume_Click(); }},
+        {"ten minutes over", [this] { form.mnuPauseTenMinutes_Click(); },
+         [this] {
+             clock.now += Pause::kTenMinutesMs;
+             form.tmrPause_Timer();
+         }},
+    };
+    for (const auto& p : pauses) {
+        p.start();
+        const WindowId ad = desktop.open("Reclama");
+        p.end();
+        EXPECT_EQ(desktop.commands.back(), ad) << p.how;
+        EXPECT_NE(watch.sink, nullptr) << p.how;
+        EXPECT_FALSE(window.menuPaused) << p.how;
+        EXPECT_FALSE(iconPaused()) << p.how;
+        EXPECT_EQ(shell.calls.back().record.tip, "Zorvel - realizat de echipa Zorvel") << p.how;
+    }
+}
+
 const CloseRecord kClosed{CloseTrigger::Sweep, CloseOutcome::Closed, {"Ad"}, "Ad", "ad.exe", 30};
 
 TEST_F(FormTest, TheLogMenuOpensTheRecordFileMadeFirst) {
@@ -259,6 +320,43 @@ TEST_F(FormTest, TheLogMenuOpensTheRecordFileMadeFirst) {
     EXPECT_NE(seen->find("\tverificare\tinchisa\tAd\tAd\tad.exe\t30\tinchidere\r\n"),
               std::string::npos);
     EXPECT_EQ(tmrLog.milliseconds, 0);
+}
+
+TEST_F(FormTest, TheLogMenuFallsBackToTheSystemsEditorAndSaysWhenNeitherWorks) {
+    form.Form_Load();
+    const std::string path = log.path();
+    const struct {
+        const char* world;
+        bool fileCannotBeMade, noAssociation, editorStarts;
+        std::vector<std::string> openedIn;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"a program for .log", false, false, true, {}, {}},
+        {"none for .log", false, true, true, {"notepad.exe " + path}, {}},
+        {"no editor either",
+         false,
+         true,
+         false,
+         {"notepad.exe " + path},
+         {"Atentie: Jurnalul inchiderilor nu a putut fi deschis:\n" + path}},
+        {"a folder that cannot be written",
+         true,
+         false,
+         true,
+         {},
+         {"Atentie: Jurnalul inchiderilor nu a putut fi creat:\n" + path + "\nAccess is denied."}},
+    };
+    for (const auto& c : cases) {
+        log.bytes.reset();
+        log.failing = c.fileCannotBeMade;
+        shell.noAssociation = c.noAssociation;
+        shell.programsStart = c.editorStarts;
+        shell.openedIn.clear();
+        window.warnings.clear();
+        form.mnuLog_Click();
+        EXPECT_EQ(shell.openedIn, c.openedIn) << c.world;
+        EXPECT_EQ(window.warnings, c.warnings) << c.world;
+    }
 }
 
 TEST_F(FormTest, EndingWritesTheLinesWaitingForTheirBatch) {

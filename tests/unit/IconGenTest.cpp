@@ -116,6 +116,10 @@ TEST(IconGenCommitted, WindowIconMatchesSource) {
     expectCommittedMatches("zorvel.ico", {"window16.txt"}, FileKind::Icon);
 }
 
+TEST(IconGenCommitted, PausedWindowIconMatchesSource) {
+    expectCommittedMatches("zorvel-paused.ico", {"window16-paused.txt"}, FileKind::Icon);
+}
+
 TEST(IconGenCommitted, PointerMatchesSource) {
     expectCommittedMatches("pointer.cur", {"pointer32.txt"}, FileKind::Cursor);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/Texts.h"
 #include "fakes/FakeForm.h"
 #include "fakes/FakeShell.h"
@@ -117,6 +119,30 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconBackOnlyWhileTheWindowIsHidden) {
     tray.taskbarCreated();
     EXPECT_TRUE(shell.icons.empty());
     EXPECT_EQ(adds(), 2);
+}
+
+TEST_F(TrayTest, APauseShowsOnTheIconThereAndOnEveryIconAddedAfterIt) {
+    tray.hideToTray();
+    tray.showPaused(true, "Zorvel - pauza");
+    EXPECT_EQ(shell.calls.back().command, TrayCommand::Modify);
+    EXPECT_TRUE(shell.calls.back().accepted);
+    // Shown and hidden again, or a new taskbar: the record is filled afresh, still paused.
+    const std::function<void()> readds[] = {
+        [this] {
+            tray.mnuOpen_Click();
+            tray.hideToTray();
+        },
+        [this] {
+            shell.recreateTaskbar();
+            tray.taskbarCreated();
+        },
+    };
+    for (const auto& readd : readds) {
+        readd();
+        EXPECT_EQ(shell.calls.back().command, TrayCommand::Add);
+        EXPECT_TRUE(shell.calls.back().record.paused);
+        EXPECT_EQ(shell.calls.back().record.tip, "Zorvel - pauza");
+    }
 }
 
 TEST_F(TrayTest, ANewTaskbarBeforeTheFirstHideAddsNothing) {

@@ -30,16 +30,25 @@ enum ControlId : int {
     kMnuExit = IDM_EXIT,
     kMnuLog = IDM_LOG,
     kMnuStartWithWindows = IDM_STARTWITHWINDOWS,
+    kMnuPauseTenMinutes = IDM_PAUSETENMINUTES,
+    kMnuPauseOneHour = IDM_PAUSEONEHOUR,
+    kMnuPauseUntilResumed = IDM_PAUSEUNTILRESUMED,
+    kMnuResume = IDM_RESUME,
 };
 
-// The pictures in the executable's resources, the sweep's timer, the close engine's and the
-// close record's.
+// The pictures in the executable's resources, the sweep's timer, the close engine's, the
+// close record's and the pause's.
 inline constexpr int kCursorResource = IDR_POINTER;
 inline constexpr int kWindowIcon = IDR_SHELL_ICON;
 inline constexpr int kStopIcon = IDR_STOP_ICON;
+inline constexpr int kPausedIcon = IDR_PAUSED_ICON;
 inline constexpr UINT_PTR kTimerId = 1;
 inline constexpr UINT_PTR kRecheckTimerId = 2;
 inline constexpr UINT_PTR kLogTimerId = 3;
+inline constexpr UINT_PTR kPauseTimerId = 4;
+
+// Where the tray menu holds its Pause submenu, or Resume in its place.
+inline constexpr UINT kPauseMenuPosition = 2;
 
 // The tray icon's notifications arrive as this message of ours, never as mouse movements.
 inline constexpr UINT kTrayMessage = WM_APP + 1;

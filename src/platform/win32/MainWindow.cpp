@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/Texts.h"
 #include "platform/KeyStroke.h"
 #include "platform/win32/Text.h"
 
@@ -28,12 +29,15 @@ MainWindow::~MainWindow() {
     if (menu_ != nullptr) {
         DestroyMenu(menu_);
     }
+    if (paused_ && pauseMenu_ != nullptr) {
+        DestroyMenu(pauseMenu_);
+    }
 }
 
 FormControls MainWindow::controls() {
     return FormControls{*lstCaption_,  *txtCaption_, *txtTimp_, *chkMarcaj_,
                         *chkOnTop_,    *cmdClose_,   *cmdExit_, *label2_,
-                        *tmrVerifica_, *tmrRecheck_, *tmrLog_};
+                        *tmrVerifica_, *tmrRecheck_, *tmrLog_,  *tmrPause_};
 }
 
 void MainWindow::showFirst() {
@@ -102,10 +106,12 @@ Answer MainWindow::askYesNo(const std::string& text, const std::string& title) {
     return answer == IDYES ? Answer::Yes : Answer::No;
 }
 
-bool MainWindow::askRetry(const std::string& text, const std::string& title) {
+TryAnswer MainWindow::askTryAgainOrContinue(const std::string& text, const std::string& title) {
     const int answer = MessageBoxW(window_, widen(text).c_str(), widen(title).c_str(),
-                                   MB_RETRYCANCEL | MB_ICONEXCLAMATION);
-    return answer == IDRETRY;
+                                   MB_CANCELTRYCONTINUE | MB_ICONEXCLAMATION);
+    return answer == IDTRYAGAIN   ? TryAnswer::TryAgain
+           : answer == IDCONTINUE ? TryAnswer::Continue
+                                  : TryAnswer::Cancel;
 }
 
 Answer MainWindow::askYesNoCancel(const std::string& text, const std::string& title) {
@@ -160,6 +166,23 @@ void MainWindow::checkMenuItem(CheckedMenuItem item, bool checked) {
             break;
     }
     CheckMenuItem(menu_, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::showPaused(bool paused) {
+    if (paused == paused_) {
+        return;
+    }
+    paused_ = paused;
+    // Taken out rather than deleted: the submenu comes back when the pause ends.
+    HMENU popup = GetSubMenu(menu_, 0);
+    RemoveMenu(popup, kPauseMenuPosition, MF_BYPOSITION);
+    if (paused) {
+        InsertMenuW(popup, kPauseMenuPosition, MF_BYPOSITION | MF_STRING, kMnuResume,
+                    widen(texts::kMenuResume).c_str());
+    } else {
+        InsertMenuW(popup, kPauseMenuPosition, MF_BYPOSITION | MF_POPUP,
+                    reinterpret_cast<UINT_PTR>(pauseMenu_), widen(texts::kMenuPause).c_str());
+    }
 }
 
 void MainWindow::applyPictures() {

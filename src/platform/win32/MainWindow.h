@@ -50,12 +50,13 @@ class MainWindow : public Form {
     void focusControl(WindowId control) override { SetFocus(reinterpret_cast<HWND>(control)); }
     Point clientToScreen(Point client) const override;
     Answer askYesNo(const std::string& text, const std::string& title) override;
-    bool askRetry(const std::string& text, const std::string& title) override;
+    TryAnswer askTryAgainOrContinue(const std::string& text, const std::string& title) override;
     Answer askYesNoCancel(const std::string& text, const std::string& title) override;
     void warn(const std::string& text, const std::string& title) override;
     void popupMenuAtPointer() override;
     int chooseFromMenu(const std::vector<MenuLine>& lines, Point screen) override;
     void checkMenuItem(CheckedMenuItem item, bool checked) override;
+    void showPaused(bool paused) override;
     void unload() override { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
   private:
@@ -71,6 +72,7 @@ class MainWindow : public Form {
     void onDpiChanged(const RECT& suggested);
     HBRUSH colourLabel(HWND label, HDC dc) const;
     void createControls();
+    void createMenu();
     void addTooltips();
     void applyPictures();
     void placeWindow();
@@ -82,6 +84,9 @@ class MainWindow : public Form {
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HMENU menu_ = nullptr;
+    // In the tray menu, or taken out of it (and then ours to destroy) while paused.
+    HMENU pauseMenu_ = nullptr;
+    bool paused_ = false;
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     HFONT italicFont_ = nullptr;
@@ -101,6 +106,7 @@ class MainWindow : public Form {
     std::unique_ptr<Win32Timer> tmrVerifica_;
     std::unique_ptr<Win32Timer> tmrRecheck_;
     std::unique_ptr<Win32Timer> tmrLog_;
+    std::unique_ptr<Win32Timer> tmrPause_;
 };
 
 }  // namespace zorvel::win32

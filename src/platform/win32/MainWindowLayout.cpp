@@ -140,21 +140,34 @@ bool MainWindow::create() {
     addTooltips();
     placeWindow();
     placeControls();
-    menu_ = CreateMenu();
-    HMENU popup = CreatePopupMenu();
-    AppendMenuW(popup, MF_STRING, kMnuOpen, widen(texts::kMenuOpen).c_str());
-    AppendMenuW(popup, MF_STRING, kMnuLog, widen(texts::kMenuLog).c_str());
-    AppendMenuW(popup, MF_STRING, kMnuStartWithWindows,
-                widen(texts::kMenuStartWithWindows).c_str());
-    AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(popup, MF_STRING, kMnuExit, widen(texts::kMenuExit).c_str());
-    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
-                widen(texts::kMenuPopup).c_str());
+    createMenu();
     tmrVerifica_ =
         std::make_unique<Win32Timer>(window_, kTimerId, designTime::kIntervalMilliseconds);
     tmrRecheck_ = std::make_unique<Win32Timer>(window_, kRecheckTimerId, 0);
     tmrLog_ = std::make_unique<Win32Timer>(window_, kLogTimerId, 0);
+    tmrPause_ = std::make_unique<Win32Timer>(window_, kPauseTimerId, 0);
     return true;
+}
+
+void MainWindow::createMenu() {
+    pauseMenu_ = CreatePopupMenu();
+    AppendMenuW(pauseMenu_, MF_STRING, kMnuPauseTenMinutes,
+                widen(texts::kMenuPauseTenMinutes).c_str());
+    AppendMenuW(pauseMenu_, MF_STRING, kMnuPauseOneHour, widen(texts::kMenuPauseOneHour).c_str());
+    AppendMenuW(pauseMenu_, MF_STRING, kMnuPauseUntilResumed,
+                widen(texts::kMenuPauseUntilResumed).c_str());
+    HMENU popup = CreatePopupMenu();
+    AppendMenuW(popup, MF_STRING, kMnuOpen, widen(texts::kMenuOpen).c_str());
+    AppendMenuW(popup, MF_STRING, kMnuLog, widen(texts::kMenuLog).c_str());
+    AppendMenuW(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(pauseMenu_),
+                widen(texts::kMenuPause).c_str());
+    AppendMenuW(popup, MF_STRING, kMnuStartWithWindows,
+                widen(texts::kMenuStartWithWindows).c_str());
+    AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(popup, MF_STRING, kMnuExit, widen(texts::kMenuExit).c_str());
+    menu_ = CreateMenu();
+    AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                widen(texts::kMenuPopup).c_str());
 }
 
 void MainWindow::createControls() {

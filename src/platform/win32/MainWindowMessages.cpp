@@ -56,6 +56,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_->tmrRecheck_Timer();
             } else if (wParam == kLogTimerId) {
                 events_->tmrLog_Timer();
+            } else if (wParam == kPauseTimerId) {
+                events_->tmrPause_Timer();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -175,6 +177,18 @@ void MainWindow::onCommand(int id, int code) {
         case kMnuStartWithWindows:
             events_->mnuStartWithWindows_Click();
             break;
+        case kMnuPauseTenMinutes:
+            events_->mnuPauseTenMinutes_Click();
+            break;
+        case kMnuPauseOneHour:
+            events_->mnuPauseOneHour_Click();
+            break;
+        case kMnuPauseUntilResumed:
+            events_->mnuPauseUntilResumed_Click();
+            break;
+        case kMnuResume:
+            events_->mnuResume_Click();
+            break;
         case kLstCaption:
             if (code == LBN_DBLCLK) {
                 events_->lstCaption_DblClick();
@@ -255,6 +269,14 @@ LRESULT MainWindow::handleControl(HWND child, UINT message, WPARAM wParam, LPARA
         if (wParam == VK_RETURN) {
             return 0;  // a single-line box only beeps at it
         }
+    }
+    if (id == kLstCaption && message == WM_PAINT && wParam == 0 && lstCaption_->paintIfEmpty()) {
+        return 0;
+    }
+    if (id == kLstCaption && (message == WM_SETFOCUS || message == WM_KILLFOCUS)) {
+        const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+        lstCaption_->focusChanged();
+        return result;
     }
     if (message == WM_MOUSEMOVE) {
         if (id == kLabel2) {

@@ -27,4 +27,14 @@ std::string windowText(HWND window) {
     return narrow(buffer.data(), read);
 }
 
+std::string systemMessage(DWORD error) {
+    wchar_t text[512]{};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, error, 0, text, 512, nullptr);
+    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n')) {
+        --length;
+    }
+    return length > 0 ? narrow(text, static_cast<int>(length)) : "error " + std::to_string(error);
+}
+
 }  // namespace zorvel::win32

@@ -11,5 +11,7 @@ std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& utf16);
 std::string narrow(const wchar_t* utf16, int length);
 std::string windowText(HWND window);
+// The system's own words for an error code, without the line break it ends in.
+std::string systemMessage(DWORD error);
 
 }  // namespace zorvel::win32

@@ -149,24 +149,46 @@ void Win32ListBox::setFonts(HFONT font, HFONT italic) {
     InvalidateRect(box_, nullptr, TRUE);
 }
 
+bool Win32ListBox::paintIfEmpty() const {
+    if (count() != 0) {
+        return false;
+    }
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(box_, &paint);
+    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
+    EndPaint(box_, &paint);
+    return true;
+}
+
+void Win32ListBox::focusChanged() const {
+    if (count() == 0) {
+        InvalidateRect(box_, nullptr, TRUE);
+    }
+}
+
 void Win32ListBox::draw(const DRAWITEMSTRUCT& item) const {
     RECT area = item.rcItem;
-    if (item.itemID != static_cast<UINT>(-1)) {
-        const bool selected = (item.itemState & ODS_SELECTED) != 0;
-        FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        SetBkMode(item.hDC, TRANSPARENT);
-        const ListEntry shown = entry(static_cast<int>(item.itemID));
-        RECT textArea = area;
-        textArea.left += 2;
-        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        textArea.left += drawText(item.hDC, textArea, shown.text,
-                                  shown.kind == EntryKind::Pattern ? italic_ : font_);
-        if (const std::string after = suffixOf(shown); !after.empty()) {
-            SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
-            drawText(item.hDC, textArea, after, font_);
-        }
+    if (item.itemID == static_cast<UINT>(-1)) {
+        // An empty list has no entry to point at: its row is cleared of any rectangle left
+        // there, whether it gains or loses the focus.
+        FillRect(item.hDC, &area, GetSysColorBrush(COLOR_WINDOW));
+        return;
     }
-    if ((item.itemState & ODS_FOCUS) != 0) {
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetBkMode(item.hDC, TRANSPARENT);
+    const ListEntry shown = entry(static_cast<int>(item.itemID));
+    RECT textArea = area;
+    textArea.left += 2;
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    textArea.left += drawText(item.hDC, textArea, shown.text,
+                              shown.kind == EntryKind::Pattern ? italic_ : font_);
+    if (const std::string after = suffixOf(shown); !after.empty()) {
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
+        drawText(item.hDC, textArea, after, font_);
+    }
+    // Hidden focus cues (the user works with the mouse) hide the rectangle too.
+    if ((item.itemState & (ODS_FOCUS | ODS_NOFOCUSRECT)) == ODS_FOCUS) {
         DrawFocusRect(item.hDC, &area);
     }
 }

@@ -35,6 +35,11 @@ class Win32ListBox : public ListBox {
     void draw(const DRAWITEMSTRUCT& item) const;
     // The item under a point of the screen; -1 when there is none.
     int itemAt(POINT screen) const;
+    // An empty list shows no focus rectangle. Its paint is the background alone (false when
+    // not empty), and the one the control toggles by itself as the focus comes and goes
+    // (Wine does, and leaves it behind) is painted over.
+    bool paintIfEmpty() const;
+    void focusChanged() const;
 
   private:
     LRESULT listMessage(UINT message, WPARAM wParam, LPARAM lParam) const;

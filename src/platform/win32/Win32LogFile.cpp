@@ -41,19 +41,33 @@ std::optional<std::uint64_t> Win32LogFile::append(std::string_view header, std::
     return static_cast<std::uint64_t>(size.QuadPart) + bytes.size();
 }
 
+std::uint64_t Win32LogFile::size() {
+    // Read from the folder, so a reader holding the file without sharing does not hide it.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (filePath_.empty() ||
+        !GetFileAttributesExW(filePath_.c_str(), GetFileExInfoStandard, &data)) {
+        return 0;
+    }
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool Win32LogFile::rotate() {
     const std::wstring older = filePath_ + L".1";
     return !filePath_.empty() &&
            MoveFileExW(filePath_.c_str(), older.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
-bool Win32LogFile::ensureExists() {
+std::string Win32LogFile::ensureExists() {
+    // A file held by a reader that shares no writing is there all the same.
+    if (!filePath_.empty() && GetFileAttributesW(filePath_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return {};
+    }
     HANDLE file = openForAppend(filePath_);
     if (file == INVALID_HANDLE_VALUE) {
-        return false;
+        return systemMessage(GetLastError());
     }
     CloseHandle(file);
-    return true;
+    return {};
 }
 
 }  // namespace zorvel::win32

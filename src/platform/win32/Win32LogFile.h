@@ -12,8 +12,9 @@ class Win32LogFile : public LogFile {
     explicit Win32LogFile(const std::string& path);
 
     std::optional<std::uint64_t> append(std::string_view header, std::string_view bytes) override;
+    std::uint64_t size() override;
     bool rotate() override;
-    bool ensureExists() override;
+    std::string ensureExists() override;
     std::string path() const override { return path_; }
 
   private:

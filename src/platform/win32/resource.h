@@ -11,6 +11,8 @@
 // The window icon again, and the stop sign.
 #define IDR_WINDOW_ICON 101
 #define IDR_STOP_ICON 102
+// The window icon in greys, shown in the notification area while closing is paused.
+#define IDR_PAUSED_ICON 103
 
 // The main window's controls in tab order; cmdExit is the cancel button, so Esc clicks it.
 #define IDC_CMDEXIT IDCANCEL
@@ -33,6 +35,10 @@
 #define IDM_OPEN 200
 #define IDM_EXIT 201
 #define IDM_LOG 202
+#define IDM_PAUSETENMINUTES 203
+#define IDM_PAUSEONEHOUR 204
+#define IDM_PAUSEUNTILRESUMED 205
+#define IDM_RESUME 206
 #define IDM_STARTWITHWINDOWS 210
 
 #endif
