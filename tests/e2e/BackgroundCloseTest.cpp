@@ -196,15 +196,15 @@ TEST_F(BackgroundCloseTest, LinesOfClosesWhileTheLogIsHeldAreWrittenOnceItIsFree
 }
 
 TEST_F(BackgroundCloseTest, AnEndingZorvelFinishesAndRecordsTheCloseUnderWay) {
-    const std::wstring noted = events(L"stubborn.txt");
-    Process popUp = openTargets({L"events:" + noted, L"stubborn:Reclama"});
+    const std::wstring seen = events(L"stubborn.txt");
+    Process popUp = openTargets({L"events:" + seen, L"stubborn:Reclama"});
     // Its first close came and was ignored: Zorvel waits to send the next one, and ends.
-    ASSERT_TRUE(waitUntil([&] { return count(noted, "ignored", "Reclama") == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return noted(seen, "ignored", "Reclama") == 1; }));
     ASSERT_TRUE(zorvel.exit());
     EXPECT_TRUE(popUp.waitForExit(10s));
     const auto lines = logLines(zorvel.dir().file(L"Zorvel.log"));
     ASSERT_EQ(lines.size(), 1u);
-    ASSERT_EQ(lines[0].size(), 7u);
+    ASSERT_EQ(lines[0].size(), 8u);
     EXPECT_EQ(lines[0][1] + ' ' + lines[0][4], "aparitie Reclama");
 }
 
