@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${ZORVEL_BENCH_DIR:-$root/build/win64/bin}
 for exe in zorvel_bench.exe zorvel_settings_bench.exe zorvel_log_bench.exe \
     zorvel_pattern_bench.exe zorvel_reaction_bench.exe zorvel_close_bench.exe \
-    zorvel_press_bench.exe; do
+    zorvel_press_bench.exe zorvel_live_edit_bench.exe; do
     if [ ! -f "$bin/$exe" ]; then
         echo "bench: $bin/$exe is missing; build the win64 preset first" >&2
         exit 1
@@ -25,4 +25,5 @@ echo
 "$root/scripts/wine-run.sh" "$bin/zorvel_reaction_bench.exe" ${2:-}
 "$root/scripts/wine-run.sh" "$bin/zorvel_close_bench.exe" ${2:-}
 "$root/scripts/wine-run.sh" "$bin/zorvel_press_bench.exe"
+"$root/scripts/wine-run.sh" "$bin/zorvel_live_edit_bench.exe"
 "$root/bench/idle.sh" ${3:-}

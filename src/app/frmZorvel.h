@@ -93,6 +93,9 @@ class frmZorvel : public FormEvents {
     void trayIcon_Notify(TrayClick click) override;
     void taskbarCreated() override { tray_.taskbarCreated(); }
 
+    // The settings file was written, by hand or by another program.
+    void settingsFile_Change() { settings_.merge(); }
+
     // Where the outcome of every close goes.
     CloseRecorder& closeRecorder() { return counts_; }
 

@@ -3,12 +3,14 @@
 #include "app/frmZorvel.h"
 #include "closer/CloseLog.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/Win32Autostart.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32Instance.h"
 #include "platform/win32/Win32LogFile.h"
 #include "platform/win32/Win32SettingsStore.h"
+#include "platform/win32/Win32SettingsWatch.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowWatch.h"
 #include "settings/Settings.h"
@@ -24,6 +26,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     shell.setOwner(reinterpret_cast<HWND>(window.handle()));
     const std::string directory = zorvel::win32::Win32SettingsStore::executableDirectory();
     zorvel::win32::Win32SettingsStore settings(zorvel::settingsPath(directory));
+    // Watched from before the load: an edit made while it reads is told afterwards.
+    zorvel::win32::Win32SettingsWatch settingsWatch(zorvel::settingsPath(directory));
     zorvel::win32::Win32LogFile log(zorvel::logPath(directory));
     zorvel::win32::Win32Clock clock;
     zorvel::win32::Win32WindowWatch watch;
@@ -34,12 +38,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     window.attach(form);
     form.Form_Load();
     window.showFirst();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!window.preTranslate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
+    return zorvel::win32::runMessageLoop(window, settingsWatch,
+                                         [&form] { form.settingsFile_Change(); });
 }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -77,6 +78,13 @@ std::optional<long long> wholeNumber(std::string_view text) {
     return number;
 }
 
+// The interval the file puts in force. A value the timer cannot take (not a number, negative,
+// above 32 s, one beginning with "***") counts as missing.
+std::optional<int> intervalIn(const ProfileDocument& document) {
+    const std::optional<std::string> value = document.value(kOptions, kIntervalKey);
+    return value ? interval::millisecondsFromText(*value) : std::nullopt;
+}
+
 }  // namespace
 
 std::string settingsPath(const std::string& executableDirectory) {
@@ -87,32 +95,90 @@ bool Settings::load() {
     // When the file cannot be created the reads below find nothing and the design-time
     // state stays, as with a file that has none of the keys.
     store_.createNew(std::string(kSettingsTemplate));
-    const std::optional<ProfileDocument> document = onDisk(false);
-    writable_ = document.has_value();
-    if (!document) {
+    std::optional<OnDisk> disk = onDisk(false);
+    writable_ = disk.has_value();
+    if (!disk) {
         return false;
     }
-    loadInterval(*document);
-    loadCaptions(*document);
-    loadPatterns(*document);
+    loadInterval(disk->document);
+    lstCaption_.addAll(entriesIn(disk->document));
+    remember(disk->document, std::move(disk->bytes));
     return true;
+}
+
+void Settings::merge() {
+    if (!writable_) {
+        return;  // not a file of ours: nothing is taken from it, as at the start
+    }
+    if (std::optional<OnDisk> disk = onDisk(false); disk && disk->edited) {
+        mergeIn(*disk);
+    }
 }
 
 bool Settings::save() {
     if (!writable_) {
         return true;  // not a file of ours: it stays as it is
     }
-    std::optional<ProfileDocument> document = onDisk(true);
-    if (!document) {
+    std::optional<OnDisk> disk = onDisk(true);
+    if (!disk) {
         return false;
     }
-    document->set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
-    saveEntries(*document, EntryKind::Caption, kCountKey, kCaptions, kCaptionKey);
-    // A file that never held a pattern gets no pattern keys.
-    if (hasPatterns() || document->value(kOptions, kPatternCountKey)) {
-        saveEntries(*document, EntryKind::Pattern, kPatternCountKey, kPatterns, kPatternKey);
+    // Without this, an edit made by hand since the last read would be written over.
+    if (disk->edited) {
+        mergeIn(*disk);
     }
-    return store_.replace(document->bytes(store_));
+    ProfileDocument& document = disk->document;
+    document.set(kOptions, kIntervalKey, std::to_string(tmrVerifica_.interval() / 1000));
+    saveEntries(document, EntryKind::Caption, kCountKey, kCaptions, kCaptionKey);
+    // A file that never held a pattern gets no pattern keys.
+    if (hasPatterns() || document.value(kOptions, kPatternCountKey)) {
+        saveEntries(document, EntryKind::Pattern, kPatternCountKey, kPatterns, kPatternKey);
+    }
+    std::string bytes = document.bytes(store_);
+    if (!store_.replace(bytes)) {
+        return false;
+    }
+    remember(document, std::move(bytes));
+    return true;
+}
+
+void Settings::mergeIn(const OnDisk& disk) {
+    const ProfileDocument& theirs = disk.document;
+    const std::optional<int> interval = intervalIn(theirs);
+    const int ours = tmrVerifica_.interval();
+    if (interval && merge::threeWay(baseInterval_, *interval, ours) != ours) {
+        loadInterval(theirs);
+    }
+    apply(merge::mergeLists(baseEntries_, entriesIn(theirs), listed()));
+    remember(theirs, disk.bytes);
+}
+
+void Settings::remember(const ProfileDocument& document, std::string bytes) {
+    baseBytes_ = std::move(bytes);
+    baseEntries_ = entriesIn(document);
+    baseInterval_ = intervalIn(document).value_or(tmrVerifica_.interval());
+}
+
+std::vector<ListEntry> Settings::listed() const {
+    std::vector<ListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(lstCaption_.count()));
+    for (int i = 0; i < lstCaption_.count(); ++i) {
+        entries.push_back(lstCaption_.entry(i));
+    }
+    return entries;
+}
+
+// Changed in place, entry by entry: the list box keeps the user's selection on its entry.
+void Settings::apply(const merge::ListChanges& changes) {
+    for (const auto& [index, entry] : changes.updated) {
+        lstCaption_.update(index, entry);
+    }
+    for (auto at = changes.removed.rbegin(); at != changes.removed.rend(); ++at) {
+        lstCaption_.removeAt(*at);
+    }
+    if (!changes.added.empty()) {
+        lstCaption_.addAll(changes.added);
+    }
 }
 
 void Settings::saveEntries(ProfileDocument& document, EntryKind kind, const char* countKey,
@@ -156,14 +222,26 @@ bool Settings::hasPatterns() const {
     return false;
 }
 
-std::optional<ProfileDocument> Settings::onDisk(bool templateWhenMissing) const {
+std::optional<Settings::OnDisk> Settings::onDisk(bool templateWhenMissing) const {
     SettingsStore::Contents contents = store_.read();
     switch (contents.state) {
-        case SettingsStore::Contents::State::Read:
-            return ProfileDocument::parse(contents.bytes, store_);
+        case SettingsStore::Contents::State::Read: {
+            std::optional<ProfileDocument> document =
+                ProfileDocument::parse(contents.bytes, store_);
+            if (!document) {
+                return std::nullopt;
+            }
+            // An editor empties a file before it writes it anew: that is no edit of the list.
+            const bool edited = !contents.bytes.empty() && contents.bytes != baseBytes_;
+            return OnDisk{*std::move(document), std::move(contents.bytes), edited};
+        }
         case SettingsStore::Contents::State::Missing:
-            return templateWhenMissing ? ProfileDocument::parse(kSettingsTemplate, store_)
-                                       : ProfileDocument();
+            return OnDisk{
+                templateWhenMissing
+                    ? ProfileDocument::parse(kSettingsTemplate, store_).value_or(ProfileDocument())
+                    : ProfileDocument(),
+                {},
+                false};
         case SettingsStore::Contents::State::Unreadable:
             break;
     }
@@ -171,18 +249,10 @@ std::optional<ProfileDocument> Settings::onDisk(bool templateWhenMissing) const 
 }
 
 void Settings::loadInterval(const ProfileDocument& document) {
-    const std::optional<std::string> value = document.value(kOptions, kIntervalKey);
-    if (!value) {
-        return;
+    if (const std::optional<int> milliseconds = intervalIn(document)) {
+        tmrVerifica_.setInterval(*milliseconds);
+        txtTimp_.setText(*document.value(kOptions, kIntervalKey));
     }
-    // A value the timer cannot take (not a number, negative, above 32 s, one beginning with
-    // "***") counts as missing.
-    const std::optional<int> milliseconds = interval::millisecondsFromText(*value);
-    if (!milliseconds) {
-        return;
-    }
-    tmrVerifica_.setInterval(*milliseconds);
-    txtTimp_.setText(*value);
 }
 
 // Only the keys the file holds are looked at, in the order of their numbers: a count far
@@ -240,12 +310,12 @@ ListEntry Settings::entryAt(const ProfileDocument& document, const char* section
     return entry;
 }
 
-void Settings::loadCaptions(const ProfileDocument& document) {
-    lstCaption_.addAll(entriesIn(document, EntryKind::Caption));
-}
-
-void Settings::loadPatterns(const ProfileDocument& document) {
-    lstCaption_.addAll(entriesIn(document, EntryKind::Pattern));
+std::vector<ListEntry> Settings::entriesIn(const ProfileDocument& document) {
+    std::vector<ListEntry> entries = entriesIn(document, EntryKind::Caption);
+    std::vector<ListEntry> patterns = entriesIn(document, EntryKind::Pattern);
+    entries.insert(entries.end(), std::make_move_iterator(patterns.begin()),
+                   std::make_move_iterator(patterns.end()));
+    return entries;
 }
 
 }  // namespace zorvel

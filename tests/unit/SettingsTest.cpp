@@ -388,7 +388,8 @@ struct ConcurrentCase {
 };
 
 // Zorvel starts with Vechi listed, Nou is added, and in the meantime someone edits the file:
-// the save sets Zorvel's keys where writes of each key would, and leaves every other line.
+// the save takes their edit in, sets Zorvel's keys where writes of each key would, and leaves
+// every other line.
 TEST(SettingsTest, TheSaveKeepsWhatOthersWroteMeanwhile) {
     const std::string atStart = templateWith("3", "1") + crlfLines({"Caption1=Vechi"});
     const std::string ours = crlfLines({"Caption1=Nou", "Caption2=Vechi"});
@@ -396,15 +397,15 @@ TEST(SettingsTest, TheSaveKeepsWhatOthersWroteMeanwhile) {
         {"another section", atStart + crlfLines({"[Alta]", "cheie=valoare"}),
          templateWith("3", "2") + ours + crlfLines({"[Alta]", "cheie=valoare"})},
         {"a comment",
-         crlfLines({"; scris de mana", "[OPTIUNI]", ";;;; schimbat ;;;;", "Interval_de_timp=0",
-                    "Nr_ferestre=0", "[FERESTRE_DE_INCHIS]", "Caption1=Vechi"}),
+         crlfLines({"; scris de mana", "[OPTIUNI]", ";;;; schimbat ;;;;", "Interval_de_timp=3",
+                    "Nr_ferestre=1", "[FERESTRE_DE_INCHIS]", "Caption1=Vechi"}),
          crlfLines({"; scris de mana", "[OPTIUNI]", ";;;; schimbat ;;;;", "Interval_de_timp=3",
                     "Nr_ferestre=2", "[FERESTRE_DE_INCHIS]"}) +
              ours},
-        {"Zorvel's own keys",
+        {"Zorvel's own keys, merged first",
          templateWith("20", "9") + crlfLines({"Caption1=De mana", "Caption7=Pastrat"}),
-         templateWith("3", "2") +
-             crlfLines({"Caption1=Nou", "Caption7=Pastrat", "Caption2=Vechi"})},
+         templateWith("20", "3") + crlfLines({"Caption1=De mana", "Caption7=Pastrat",
+                                              "Caption2=Nou", "Caption3=Pastrat"})},
         {"deleted", "", templateWith("3", "2") + ours},
     };
     for (const ConcurrentCase& c : cases) {
