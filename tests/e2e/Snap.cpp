@@ -3,6 +3,7 @@
 //   zorvel_snap.exe demo OUTDIR      a pick and an automatic close, step by step
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -96,7 +97,11 @@ bool demo(Zorvel& zorvel, const std::wstring& dir) {
     }
     input::buttonDown();
     input::buttonUp();
-    if (!waitUntil([&] { return zorvel.list().size() == 4; }, kLoadedMachine)) {
+    const auto picked = [&] {
+        const std::vector<std::string> list = zorvel.list();
+        return std::find(list.begin(), list.end(), "Oferta zilei - reclama") != list.end();
+    };
+    if (!waitUntil(picked, kLoadedMachine)) {
         return failed("the pick did not reach the list");
     }
     if (!snap(both, around(zorvel.window(), ad), dir + L"\\demo-3-picked.bmp")) {
@@ -117,7 +122,13 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: zorvel_snap main OUT.bmp | zorvel_snap demo OUTDIR\n");
         return 2;
     }
-    Zorvel zorvel;
+    // Entries that name a program and answer with a button, beside the captions typed in.
+    Zorvel zorvel(false);
+    writeFile(zorvel.settingsFile(),
+              "[OPTIUNI]\r\nInterval_de_timp=0\r\nNr_ferestre=1\r\nNr_modele=1\r\n"
+              "[FERESTRE_DE_INCHIS]\r\nCaption1=Actualizare disponibila\r\nButon1=Nu\r\n"
+              "ButonId1=7\r\n[MODELE_DE_INCHIS]\r\nModel1=Oferta *\r\nProgram1=reclame.exe\r\n");
+    zorvel.start();
     if (zorvel.window() == nullptr) {
         std::fprintf(stderr, "zorvel_snap: Zorvel did not start\n");
         return 1;
