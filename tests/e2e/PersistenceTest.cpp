@@ -92,7 +92,7 @@ TEST(PersistenceTest, TryAgainSavesOnceAFileHeldOpenIsReleased) {
     ASSERT_NE(box, nullptr);
     // What is tested is Zorvel's own Try Again button, pressed once each time: while the file
     // is held its save fails again and the box must come back; once it is released, the next
-    // Try Again saves and ends. The test itself tries nothing twice.
+    // Try Again saves and ends. Each press is the user's, given once.
     ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
     ASSERT_NE(zorvel.waitForMessageBox(), nullptr);
     CloseHandle(held);

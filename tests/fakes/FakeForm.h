@@ -69,7 +69,7 @@ class FakeForm : public Form {
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
     // The buttons the user presses in the failed-save box, one per box, in order; Cancel once
-    // they run out. This scripts the user; no test tries anything twice.
+    // they run out. This scripts the user: each press is the user's answer, given once.
     std::deque<TryAnswer> saveBoxPresses;
     std::vector<std::string> saveQuestions;
     std::map<CheckedMenuItem, bool> menuChecks;
