@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -584,6 +585,13 @@ void moveTo(POINT screen) {
     event.mi.dy = static_cast<LONG>((screen.y * 65536LL + height / 2) / height);
     event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     send(event);
+    // Under Wine the pointer can still be where it was for a moment, and a press then lands
+    // there; the units of an absolute move may round a pixel off.
+    waitUntil([&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return std::abs(at.x - screen.x) <= 1 && std::abs(at.y - screen.y) <= 1;
+    });
 }
 
 void buttonDown() {

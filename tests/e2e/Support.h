@@ -173,6 +173,7 @@ namespace input {
 void key(WORD virtualKey, bool up);
 void press(WORD virtualKey);
 void chord(WORD modifier, WORD virtualKey);
+// Returns once the pointer is there.
 void moveTo(POINT screen);
 void click(POINT screen, bool doubleClick = false);
 void buttonDown();

@@ -34,8 +34,7 @@ class FakeShell : public Shell {
     std::vector<std::string> documents;
     // No program is associated with documents: opening one fails.
     bool noAssociation = false;
-    // Documents opened in a named program, as "program path".
-    std::vector<std::string> openedIn;
+    // A program named to open a document starts.
     bool programsStart = true;
     // Runs as a document is opened, to look at the world the program meets then.
     std::function<void()> onOpenDocument;

@@ -159,13 +159,6 @@ TEST_F(CloseEngineTest, AtTheEndEveryCloseUnderWayIsFinishedAndRecordedAsItStand
              after(CloseEngine::kCloseRequestMs);
          },
          1, CloseOutcome::NotClosed, CloseTrigger::Appeared},
-        {"gone before the pulse saw it",
-         [this](Window& w) {
-             w.ignoresCommand = true;
-             background(w.id);
-             w.visible = false;
-         },
-         0, CloseOutcome::Closed, CloseTrigger::Appeared},
         {"the user's, waiting for the front",
          [this](Window& w) {
              desktop.deferForeground = true;

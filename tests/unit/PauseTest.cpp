@@ -70,15 +70,5 @@ TEST_F(PauseTest, APauseForAWhileEndsAtItsEndAndNotBefore) {
     EXPECT_FALSE(pause.tmrPause_Timer());  // a late event after the end ends nothing again
 }
 
-TEST_F(PauseTest, UntilResumedNoTimerEndsItAndANewPauseReplacesTheOneOn) {
-    pause.start(Pause::kOneHourMs);
-    pause.start(std::nullopt);
-    EXPECT_EQ(tmrPause.milliseconds, 0);
-    clock.now += Pause::kOneHourMs;
-    EXPECT_FALSE(pause.tmrPause_Timer());
-    EXPECT_TRUE(pause.active());
-    EXPECT_EQ(pause.tip(), "Zorvel - pauza");
-}
-
 }  // namespace
 }  // namespace zorvel
