@@ -81,10 +81,9 @@ void frmZorvel::tmrPause_Timer() {
 void frmZorvel::resumed() {
     followInterval();
     showPause();
-    // Not at the next tick, which may be half a minute away.
-    if (tmrVerifica_.interval() > 0) {
-        sweep_.tmrVerifica_Timer();
-    }
+    // Every window that came meanwhile, not one per entry at the next tick, which may be
+    // half a minute away.
+    watcher_.lookAtAll();
 }
 
 void frmZorvel::showPause() {

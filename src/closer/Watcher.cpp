@@ -29,7 +29,7 @@ void Watcher::windowEvent(WindowId window, WindowEvent event) {
     }
 }
 
-void Watcher::eventsLost() {
+void Watcher::lookAtAll() {
     if (!enabled_) {
         return;
     }

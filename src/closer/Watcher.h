@@ -32,7 +32,9 @@ class Watcher : public WindowEventSink {
 
     void setEnabled(bool enabled);
     void windowEvent(WindowId window, WindowEvent event) override;
-    void eventsLost() override;
+    void eventsLost() override { lookAtAll(); }
+    // One look at every visible window, for the windows that came while nobody watched.
+    void lookAtAll();
     // The pulse: looks at the new windows again, forgets those that settled or went.
     void tick();
     bool busy() const { return !newWindows_.empty(); }
