@@ -29,6 +29,15 @@ void Watcher::windowEvent(WindowId window, WindowEvent event) {
     }
 }
 
+FirstLook Watcher::firstLook(WindowId window) {
+    if (!enabled_ ||
+        !captions_.matcher().find(desktop_.titleKey(desktop_.wholeTitle(window)), window)) {
+        return FirstLook::InTurn;
+    }
+    // Most windows show a moment after they are created; hidden, there is nothing to close.
+    return desktop_.isVisible(window) ? FirstLook::Now : FirstLook::Again;
+}
+
 void Watcher::lookAtAll() {
     if (!enabled_) {
         return;

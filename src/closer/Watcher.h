@@ -32,6 +32,8 @@ class Watcher : public WindowEventSink {
 
     void setEnabled(bool enabled);
     void windowEvent(WindowId window, WindowEvent event) override;
+    // A listed window goes first once it shows; until then it is looked at again.
+    FirstLook firstLook(WindowId window) override;
     void eventsLost() override { lookAtAll(); }
     // One look at every visible window, for the windows that came while nobody watched.
     void lookAtAll();

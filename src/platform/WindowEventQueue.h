@@ -1,7 +1,7 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -13,6 +13,9 @@ namespace zorvel {
 // Window events waiting for the message queue: one entry per window whatever happens to it
 // meanwhile, and never more than `capacity` windows, so a program that opens thousands of
 // windows a second costs bounded memory and work. What does not fit is counted as lost.
+// Every window gets a first look once, when it is next drained, and again only when renamed
+// or when the look asked for it: the windows it puts first leave the queue ahead of the
+// others, so that their wait does not grow with a flood.
 class WindowEventQueue {
   public:
     explicit WindowEventQueue(std::size_t capacity) : capacity_(capacity) {}
@@ -28,30 +31,33 @@ class WindowEventQueue {
                 return wasEmpty;
             }
             order_.push_back(window);
+        } else if (event == WindowEvent::Renamed && (at->second & kLooked) != 0) {
+            // Its title came after its first look.
+            at->second &= ~kLooked;
+            lookAgain_.push_back(window);
         }
         at->second |= bit(event);
         return wasEmpty;
     }
 
-    // Hands at most `most` windows to `deliver(window, event)`, each of its events once, in
-    // the order the windows first came; then reports lost events once.
-    template <typename Deliver, typename Lost>
-    void drain(std::size_t most, Deliver deliver, Lost lost) {
-        const std::size_t taken = order_.size() < most ? order_.size() : most;
+    // Gives every window due a look to `look(window)` and hands those it puts first, then at
+    // most `most` others in the order they first came, to `deliver(window, event)`, each of its
+    // events once; then reports lost events once.
+    template <typename Look, typename Deliver, typename Lost>
+    void drain(std::size_t most, Look look, Deliver deliver, Lost lost) {
+        // Delivered the moment it is found: the looks at the others can wait.
+        const auto now = [&](WindowId window) { hand(take(window), deliver); };
+        lookAgain(look, now);
+        lookNew(look, now);
         std::vector<std::pair<WindowId, unsigned>> batch;
-        batch.reserve(taken);
+        const std::size_t taken = std::min(order_.size(), most);
         for (std::size_t i = 0; i < taken; ++i) {
-            const WindowId window = order_[i];
-            batch.emplace_back(window, flags_[window]);
-            flags_.erase(window);
+            batch.push_back(take(order_[i]));
         }
         order_.erase(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(taken));
-        for (const auto& [window, flags] : batch) {
-            for (WindowEvent event : kEvents) {
-                if ((flags & bit(event)) != 0) {
-                    deliver(window, event);
-                }
-            }
+        looked_ -= taken;
+        for (const auto& waiting : batch) {
+            hand(waiting, deliver);
         }
         if (order_.empty() && lost_) {
             lost_ = false;
@@ -64,11 +70,79 @@ class WindowEventQueue {
   private:
     static constexpr WindowEvent kEvents[] = {WindowEvent::Foreground, WindowEvent::Created,
                                               WindowEvent::Shown, WindowEvent::Renamed};
+    // Looked at, and nothing since calls for another look.
+    static constexpr unsigned kLooked = 1U << 31;
     static unsigned bit(WindowEvent event) { return 1U << static_cast<unsigned>(event); }
+
+    std::pair<WindowId, unsigned> take(WindowId window) {
+        const auto at = flags_.find(window);
+        const std::pair<WindowId, unsigned> taken{window, at->second};
+        flags_.erase(at);
+        return taken;
+    }
+
+    template <typename Deliver>
+    static void hand(const std::pair<WindowId, unsigned>& waiting, Deliver deliver) {
+        for (WindowEvent event : kEvents) {
+            if ((waiting.second & bit(event)) != 0) {
+                deliver(waiting.first, event);
+            }
+        }
+    }
+
+    // Whether a window stays in the queue after a look; one put first goes at once.
+    template <typename Look, typename Now>
+    bool stays(Look look, WindowId window, Now now) {
+        switch (look(window)) {
+            case FirstLook::Now:
+                now(window);
+                return false;
+            case FirstLook::InTurn:
+                flags_[window] |= kLooked;
+                return true;
+            case FirstLook::Again:
+                lookAgain_.push_back(window);
+                return true;
+        }
+        return true;
+    }
+
+    // The windows come since the last drain; those put first leave the queue.
+    template <typename Look, typename Now>
+    void lookNew(Look look, Now now) {
+        std::size_t kept = looked_;
+        for (std::size_t i = looked_; i < order_.size(); ++i) {
+            const WindowId window = order_[i];
+            if (stays(look, window, now)) {
+                order_[kept++] = window;
+            }
+        }
+        order_.resize(kept);
+        looked_ = kept;
+    }
+
+    // The windows renamed since their look, or asked to be looked at again.
+    template <typename Look, typename Now>
+    void lookAgain(Look look, Now now) {
+        std::vector<WindowId> again;
+        again.swap(lookAgain_);
+        for (WindowId window : again) {
+            const auto at = flags_.find(window);
+            if (at == flags_.end() || (at->second & kLooked) != 0 || stays(look, window, now)) {
+                continue;  // delivered meanwhile, or back in its place
+            }
+            const auto place = std::find(order_.begin(), order_.end(), window);
+            looked_ -= place - order_.begin() < static_cast<std::ptrdiff_t>(looked_) ? 1 : 0;
+            order_.erase(place);
+        }
+    }
 
     std::size_t capacity_;
     std::vector<WindowId> order_;
     std::unordered_map<WindowId, unsigned> flags_;
+    // The first `looked_` windows of `order_` have had their first look.
+    std::size_t looked_ = 0;
+    std::vector<WindowId> lookAgain_;
     bool lost_ = false;
 };
 

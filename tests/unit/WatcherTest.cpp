@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "fakes/FakeControls.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeRecorder.h"
@@ -153,6 +155,19 @@ TEST_F(WatcherTest, LostEventsCostOneLookAtEveryWindow) {
     EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
 }
 
+TEST_F(WatcherTest, TheFirstLookPutsAListedWindowFirstOnceShownAndClosesNothing) {
+    const WindowId ad = desktop.open("RECLAMA", false);
+    EXPECT_EQ(watcher.firstLook(ad), FirstLook::Again);
+    desktop.find(ad)->visible = true;
+    EXPECT_EQ(watcher.firstLook(ad), FirstLook::Now);
+    EXPECT_EQ(watcher.firstLook(desktop.open("Banner")), FirstLook::InTurn);
+    EXPECT_TRUE(desktop.commands.empty());
+    watcher.setEnabled(false);
+    EXPECT_EQ(watcher.firstLook(ad), FirstLook::InTurn);
+}
+
+using Delivered = std::vector<std::pair<WindowId, WindowEvent>>;
+
 TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
     WindowEventQueue queue(3);
     EXPECT_TRUE(queue.push(1, WindowEvent::Created));
@@ -160,20 +175,65 @@ TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
     EXPECT_FALSE(queue.push(2, WindowEvent::Foreground));
     EXPECT_FALSE(queue.push(3, WindowEvent::Created));
     EXPECT_FALSE(queue.push(4, WindowEvent::Created));  // no room: lost
-    std::vector<std::pair<WindowId, WindowEvent>> seen;
+    Delivered seen;
     int lost = 0;
+    const auto none = [](WindowId) { return FirstLook::InTurn; };
     const auto deliver = [&](WindowId w, WindowEvent e) { seen.emplace_back(w, e); };
-    queue.drain(2, deliver, [&] { ++lost; });
-    EXPECT_EQ(seen, (std::vector<std::pair<WindowId, WindowEvent>>{{1, WindowEvent::Created},
-                                                                   {1, WindowEvent::Renamed},
-                                                                   {2, WindowEvent::Foreground}}));
+    queue.drain(2, none, deliver, [&] { ++lost; });
+    EXPECT_EQ(seen, (Delivered{{1, WindowEvent::Created},
+                               {1, WindowEvent::Renamed},
+                               {2, WindowEvent::Foreground}}));
     EXPECT_EQ(lost, 0);
     EXPECT_FALSE(queue.empty());
-    queue.drain(2, deliver, [&] { ++lost; });
+    queue.drain(2, none, deliver, [&] { ++lost; });
     EXPECT_EQ(seen.back(), (std::pair<WindowId, WindowEvent>{3, WindowEvent::Created}));
     EXPECT_EQ(lost, 1);
     EXPECT_TRUE(queue.empty());
     EXPECT_TRUE(queue.push(4, WindowEvent::Created));
+}
+
+// Windows the first look puts first are delivered before the backlog; each window is looked
+// at once, and again only when renamed or when the look asked for it.
+TEST(WindowEventQueueTest, FirstLooksPutWindowsAheadAndEachIsLookedAtOnce) {
+    WindowEventQueue queue(16);
+    std::map<WindowId, FirstLook> answers{{4, FirstLook::Now}, {5, FirstLook::Again}};
+    std::vector<WindowId> looked;
+    Delivered seen;
+    const auto look = [&](WindowId w) {
+        looked.push_back(w);
+        return answers.contains(w) ? answers[w] : FirstLook::InTurn;
+    };
+    const auto drain = [&](std::size_t most) {
+        seen.clear();
+        looked.clear();
+        queue.drain(
+            most, look, [&](WindowId w, WindowEvent e) { seen.emplace_back(w, e); }, [] {});
+    };
+    for (WindowId w : {1, 2, 3, 4, 5}) {
+        queue.push(w, WindowEvent::Created);
+    }
+    drain(1);
+    EXPECT_EQ(looked, (std::vector<WindowId>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(seen, (Delivered{{4, WindowEvent::Created}, {1, WindowEvent::Created}}));
+
+    answers = {{3, FirstLook::Now}, {5, FirstLook::Again}};  // 3 titled after its look
+    queue.push(3, WindowEvent::Renamed);
+    queue.push(2, WindowEvent::Shown);
+    queue.push(6, WindowEvent::Created);
+    drain(0);
+    EXPECT_EQ(looked, (std::vector<WindowId>{5, 3, 6}));
+    EXPECT_EQ(seen, (Delivered{{3, WindowEvent::Created}, {3, WindowEvent::Renamed}}));
+
+    answers = {{5, FirstLook::Now}};  // shown now
+    drain(1);
+    EXPECT_EQ(looked, (std::vector<WindowId>{5}));
+    EXPECT_EQ(
+        seen,
+        (Delivered{{5, WindowEvent::Created}, {2, WindowEvent::Created}, {2, WindowEvent::Shown}}));
+    drain(8);
+    EXPECT_TRUE(looked.empty());
+    EXPECT_EQ(seen, (Delivered{{6, WindowEvent::Created}}));
+    EXPECT_TRUE(queue.empty());
 }
 
 }  // namespace

@@ -7,6 +7,11 @@ namespace {
 constexpr UINT kDrainMessage = WM_APP + 3;
 // Continues a drain after the input, paint and timers waiting before it.
 constexpr UINT_PTR kDrainTimer = 1;
+// The first look at the windows come meanwhile, while a drain waits.
+constexpr UINT kLookMessage = WM_APP + 4;
+// While windows keep coming, timers wait and so would the drain: the first looks go ahead, as
+// posted messages, but no more often than this, so that input still comes between them.
+constexpr ULONGLONG kLookGapMs = 10;
 constexpr wchar_t kClassName[] = L"ZorvelWindowWatch";
 // Room for a burst of many thousand windows (a few bytes each); beyond it, one look at
 // every window replaces the events lost.
@@ -93,6 +98,9 @@ void Win32WindowWatch::record(HWND window, WindowEvent event) {
     }
     if (queue_.push(reinterpret_cast<WindowId>(window), event)) {
         PostMessageW(window_, kDrainMessage, 0, 0);
+    } else if (!lookPosted_ && GetTickCount64() - lastLook_ >= kLookGapMs) {
+        lookPosted_ = true;
+        PostMessageW(window_, kLookMessage, 0, 0);
     }
 }
 
@@ -105,14 +113,23 @@ LRESULT CALLBACK Win32WindowWatch::windowProc(HWND window, UINT message, WPARAM 
         watch->drain();
         return 0;
     }
+    if (watch != nullptr && message == kLookMessage) {
+        watch->lookPosted_ = false;
+        watch->deliver(0);
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32WindowWatch::drain() {
+void Win32WindowWatch::deliver(std::size_t most) {
+    lastLook_ = GetTickCount64();
     // Events recorded before a stop are dropped with it.
     WindowEventSink* sink = sink_;
     queue_.drain(
-        kBatch,
+        most,
+        [sink](WindowId window) {
+            return sink != nullptr ? sink->firstLook(window) : FirstLook::InTurn;
+        },
         [sink](WindowId window, WindowEvent event) {
             if (sink != nullptr) {
                 sink->windowEvent(window, event);
@@ -123,6 +140,10 @@ void Win32WindowWatch::drain() {
                 sink->eventsLost();
             }
         });
+}
+
+void Win32WindowWatch::drain() {
+    deliver(kBatch);
     if (queue_.empty()) {
         return;
     }

@@ -27,6 +27,8 @@ class Win32WindowWatch : public WindowWatch {
                                  LONG child, DWORD thread, DWORD time);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void record(HWND window, WindowEvent event);
+    // Hands the sink the windows put first and at most `most` others.
+    void deliver(std::size_t most);
     void drain();
 
     HWND window_ = nullptr;
@@ -34,6 +36,8 @@ class Win32WindowWatch : public WindowWatch {
     WindowEventSink* sink_ = nullptr;
     WindowEventQueue queue_;
     DWORD self_;
+    bool lookPosted_ = false;
+    ULONGLONG lastLook_ = 0;
 };
 
 }  // namespace zorvel::win32
