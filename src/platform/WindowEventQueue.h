@@ -15,7 +15,8 @@ namespace zorvel {
 // windows a second costs bounded memory and work. What does not fit is counted as lost.
 // Every window gets a first look once, when it is next drained, and again only when renamed
 // or when the look asked for it: the windows it puts first leave the queue ahead of the
-// others, so that their wait does not grow with a flood.
+// others, so that their wait does not grow with a flood, and those it asks to see again wait
+// for that while others are in turn.
 class WindowEventQueue {
   public:
     explicit WindowEventQueue(std::size_t capacity) : capacity_(capacity) {}
@@ -49,13 +50,7 @@ class WindowEventQueue {
         const auto now = [&](WindowId window) { hand(take(window), deliver); };
         lookAgain(look, now);
         lookNew(look, now);
-        std::vector<std::pair<WindowId, unsigned>> batch;
-        const std::size_t taken = std::min(order_.size(), most);
-        for (std::size_t i = 0; i < taken; ++i) {
-            batch.push_back(take(order_[i]));
-        }
-        order_.erase(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(taken));
-        looked_ -= taken;
+        const std::vector<std::pair<WindowId, unsigned>> batch = inTurn(most);
         for (const auto& waiting : batch) {
             hand(waiting, deliver);
         }
@@ -72,6 +67,8 @@ class WindowEventQueue {
                                               WindowEvent::Shown, WindowEvent::Renamed};
     // Looked at, and nothing since calls for another look.
     static constexpr unsigned kLooked = 1U << 31;
+    // Looked at, and to be looked at again.
+    static constexpr unsigned kAgain = 1U << 30;
     static unsigned bit(WindowEvent event) { return 1U << static_cast<unsigned>(event); }
 
     std::pair<WindowId, unsigned> take(WindowId window) {
@@ -98,13 +95,39 @@ class WindowEventQueue {
                 now(window);
                 return false;
             case FirstLook::InTurn:
-                flags_[window] |= kLooked;
+                flags_[window] = (flags_[window] & ~kAgain) | kLooked;
                 return true;
             case FirstLook::Again:
+                flags_[window] |= kAgain;
                 lookAgain_.push_back(window);
                 return true;
         }
         return true;
+    }
+
+    // At most `most` looked-at windows in their order, those to be looked at again left in
+    // place while others are there; all windows have had their first look.
+    std::vector<std::pair<WindowId, unsigned>> inTurn(std::size_t most) {
+        std::vector<std::pair<WindowId, unsigned>> batch;
+        std::size_t kept = 0;
+        std::size_t i = 0;
+        for (; i < order_.size() && batch.size() < most; ++i) {
+            if ((flags_[order_[i]] & kAgain) != 0) {
+                order_[kept++] = order_[i];
+            } else {
+                batch.push_back(take(order_[i]));
+            }
+        }
+        if (batch.empty()) {
+            // Only windows yet to show are left: they go in turn, and the watch takes over.
+            for (kept = i = 0; i < order_.size() && batch.size() < most; ++i) {
+                batch.push_back(take(order_[i]));
+            }
+        }
+        order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(kept),
+                     order_.begin() + static_cast<std::ptrdiff_t>(i));
+        looked_ = order_.size();
+        return batch;
     }
 
     // The windows come since the last drain; those put first leave the queue.

@@ -166,8 +166,6 @@ TEST_F(WatcherTest, TheFirstLookPutsAListedWindowFirstOnceShownAndClosesNothing)
     EXPECT_EQ(watcher.firstLook(ad), FirstLook::InTurn);
 }
 
-using Delivered = std::vector<std::pair<WindowId, WindowEvent>>;
-
 TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
     WindowEventQueue queue(3);
     EXPECT_TRUE(queue.push(1, WindowEvent::Created));
@@ -175,14 +173,14 @@ TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
     EXPECT_FALSE(queue.push(2, WindowEvent::Foreground));
     EXPECT_FALSE(queue.push(3, WindowEvent::Created));
     EXPECT_FALSE(queue.push(4, WindowEvent::Created));  // no room: lost
-    Delivered seen;
+    std::vector<std::pair<WindowId, WindowEvent>> seen;
     int lost = 0;
     const auto none = [](WindowId) { return FirstLook::InTurn; };
     const auto deliver = [&](WindowId w, WindowEvent e) { seen.emplace_back(w, e); };
     queue.drain(2, none, deliver, [&] { ++lost; });
-    EXPECT_EQ(seen, (Delivered{{1, WindowEvent::Created},
-                               {1, WindowEvent::Renamed},
-                               {2, WindowEvent::Foreground}}));
+    EXPECT_EQ(seen, (std::vector<std::pair<WindowId, WindowEvent>>{{1, WindowEvent::Created},
+                                                                   {1, WindowEvent::Renamed},
+                                                                   {2, WindowEvent::Foreground}}));
     EXPECT_EQ(lost, 0);
     EXPECT_FALSE(queue.empty());
     queue.drain(2, none, deliver, [&] { ++lost; });
@@ -192,11 +190,14 @@ TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
     EXPECT_TRUE(queue.push(4, WindowEvent::Created));
 }
 
-// Windows the first look puts first are delivered before the backlog; each window is looked
-// at once, and again only when renamed or when the look asked for it.
-TEST(WindowEventQueueTest, FirstLooksPutWindowsAheadAndEachIsLookedAtOnce) {
+using Delivered = std::vector<std::pair<WindowId, WindowEvent>>;
+
+// Windows the first look puts first are delivered before the backlog, and those it asks to see
+// again after it while others are there; each window is looked at once, and again only when
+// renamed or when the look asked for it.
+TEST(WindowEventQueueTest, FirstLooksDecideTheOrderAndEachWindowIsLookedAtOnce) {
     WindowEventQueue queue(16);
-    std::map<WindowId, FirstLook> answers{{4, FirstLook::Now}, {5, FirstLook::Again}};
+    std::map<WindowId, FirstLook> answers{{1, FirstLook::Again}, {4, FirstLook::Now}};
     std::vector<WindowId> looked;
     Delivered seen;
     const auto look = [&](WindowId w) {
@@ -214,25 +215,23 @@ TEST(WindowEventQueueTest, FirstLooksPutWindowsAheadAndEachIsLookedAtOnce) {
     }
     drain(1);
     EXPECT_EQ(looked, (std::vector<WindowId>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(seen, (Delivered{{4, WindowEvent::Created}, {1, WindowEvent::Created}}));
+    EXPECT_EQ(seen, (Delivered{{4, WindowEvent::Created}, {2, WindowEvent::Created}}));
 
-    answers = {{3, FirstLook::Now}, {5, FirstLook::Again}};  // 3 titled after its look
+    answers[3] = FirstLook::Now;  // titled after its look
     queue.push(3, WindowEvent::Renamed);
-    queue.push(2, WindowEvent::Shown);
+    queue.push(5, WindowEvent::Shown);
     queue.push(6, WindowEvent::Created);
     drain(0);
-    EXPECT_EQ(looked, (std::vector<WindowId>{5, 3, 6}));
+    EXPECT_EQ(looked, (std::vector<WindowId>{1, 3, 6}));
     EXPECT_EQ(seen, (Delivered{{3, WindowEvent::Created}, {3, WindowEvent::Renamed}}));
 
-    answers = {{5, FirstLook::Now}};  // shown now
-    drain(1);
-    EXPECT_EQ(looked, (std::vector<WindowId>{5}));
+    drain(8);
+    EXPECT_EQ(looked, (std::vector<WindowId>{1}));
     EXPECT_EQ(
         seen,
-        (Delivered{{5, WindowEvent::Created}, {2, WindowEvent::Created}, {2, WindowEvent::Shown}}));
-    drain(8);
-    EXPECT_TRUE(looked.empty());
-    EXPECT_EQ(seen, (Delivered{{6, WindowEvent::Created}}));
+        (Delivered{{5, WindowEvent::Created}, {5, WindowEvent::Shown}, {6, WindowEvent::Created}}));
+    drain(8);  // alone now: it goes in turn
+    EXPECT_EQ(seen, (Delivered{{1, WindowEvent::Created}}));
     EXPECT_TRUE(queue.empty());
 }
 
