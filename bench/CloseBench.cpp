@@ -146,13 +146,14 @@ void openListed() {
     listedShownMs.back() = msSince(listedOpened.back());
 }
 
-// Listed pop-ups among the flood's windows: 250 ms apart from its first window on, from a
-// thread that reads its queue until each has been told to close (30 s at most).
+// Listed pop-ups among the flood's windows: 500 ms apart from its first window on, so that they
+// meet its backlog early and late, from a thread that reads its queue until each has been told
+// to close (30 s at most).
 void openListedAmong(int count) {
     waitUntil([] { return FindWindowW(L"Static", L"Fereastra nelistata") != nullptr; }, 30s);
     for (int i = 0; i < count; ++i) {
         openListed();
-        pumpFor(250);
+        pumpFor(500);
     }
     const auto until = Clock::now() + 30s;
     while (Clock::now() < until && std::any_of(listedClosedMs.begin(), listedClosedMs.end(),

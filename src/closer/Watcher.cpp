@@ -14,6 +14,7 @@ void Watcher::setEnabled(bool enabled) {
     } else {
         watch_.stop();
         newWindows_.clear();
+        unshown_.clear();
     }
 }
 
@@ -32,10 +33,21 @@ void Watcher::windowEvent(WindowId window, WindowEvent event) {
 FirstLook Watcher::firstLook(WindowId window) {
     if (!enabled_ ||
         !captions_.matcher().find(desktop_.titleKey(desktop_.wholeTitle(window)), window)) {
+        unshown_.erase(window);
         return FirstLook::InTurn;
     }
+    if (desktop_.isVisible(window)) {
+        unshown_.erase(window);
+        return FirstLook::Now;
+    }
     // Most windows show a moment after they are created; hidden, there is nothing to close.
-    return desktop_.isVisible(window) ? FirstLook::Now : FirstLook::Again;
+    const std::int64_t now = clock_.milliseconds();
+    const auto [at, added] = unshown_.try_emplace(window, now);
+    if (now - at->second < kNewWindowWatchMs) {
+        return FirstLook::Again;
+    }
+    unshown_.erase(at);
+    return FirstLook::InTurn;
 }
 
 void Watcher::lookAtAll() {
@@ -52,13 +64,15 @@ void Watcher::lookAtAll() {
 
 void Watcher::tick() {
     const std::int64_t now = clock_.milliseconds();
+    int looks = kLooksPerPulse;
     std::erase_if(newWindows_, [&](NewWindow& w) {
         if (now - w.born >= kNewWindowWatchMs) {
             return true;
         }
-        if (now < w.nextLook) {
+        if (now < w.nextLook || looks == 0) {
             return false;
         }
+        --looks;
         // The wait grows with the window's age: a quarter of it, never under one pulse.
         w.nextLook = now + std::max<std::int64_t>(CloseEngine::kPulseMs, (now - w.born) / 4);
         return look(w.window);

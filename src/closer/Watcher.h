@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <unordered_map>
 
 #include "closer/CloseEngine.h"
 #include "closer/ListedCaptions.h"
@@ -20,6 +21,9 @@ class Watcher : public WindowEventSink {
     static constexpr std::int64_t kNewWindowWatchMs = 2000;
     // Enough for any real burst of pop-ups; a flood beyond it costs a look at every window.
     static constexpr std::size_t kMostWatched = 256;
+    // Looks per pulse at most: under a flood each look waits on the window server, and a
+    // pulse that looks at all of them keeps a listed window's first look waiting.
+    static constexpr int kLooksPerPulse = 32;
 
     Watcher(ListedCaptions& captions, Desktop& desktop, CloseEngine& engine, Clock& clock,
             Timer& pulse, WindowWatch& watch)
@@ -32,7 +36,8 @@ class Watcher : public WindowEventSink {
 
     void setEnabled(bool enabled);
     void windowEvent(WindowId window, WindowEvent event) override;
-    // A listed window goes first once it shows; until then it is looked at again.
+    // A listed window goes first once it shows; until then, for as long as a new window is
+    // watched, it is looked at again.
     FirstLook firstLook(WindowId window) override;
     void eventsLost() override { lookAtAll(); }
     // One look at every visible window, for the windows that came while nobody watched.
@@ -60,6 +65,8 @@ class Watcher : public WindowEventSink {
     WindowWatch& watch_;
     bool enabled_ = false;
     std::deque<NewWindow> newWindows_;
+    // Listed windows not shown yet, and when the first look found them.
+    std::unordered_map<WindowId, std::int64_t> unshown_;
 };
 
 }  // namespace zorvel

@@ -86,6 +86,22 @@ TEST_F(WatcherTest, ANewWindowIsLookedAtAgainUntilItsTitleComesOrItsTimeIsUp) {
     EXPECT_EQ(desktop.commands.size(), 1u);  // the sweep's to find now
 }
 
+TEST_F(WatcherTest, APulseLooksAtNoMoreThanItsShareOfAFlood) {
+    const std::size_t share = Watcher::kLooksPerPulse;
+    std::vector<WindowId> flood;
+    for (std::size_t i = 0; i < 3 * share; ++i) {
+        flood.push_back(desktop.open("Oferta", false));
+        event(flood.back());
+    }
+    for (WindowId window : flood) {
+        desktop.find(window)->visible = true;
+    }
+    pulseFor(CloseEngine::kPulseMs);
+    EXPECT_EQ(desktop.commands.size(), share);
+    pulseFor(2 * CloseEngine::kPulseMs);
+    EXPECT_EQ(desktop.commands, flood);
+}
+
 TEST_F(WatcherTest, RenamesShowsAndTheForegroundAreLookedAtOnce) {
     for (WindowEvent e : {WindowEvent::Renamed, WindowEvent::Shown, WindowEvent::Foreground}) {
         const WindowId ad = desktop.open("Oferta");
@@ -155,9 +171,17 @@ TEST_F(WatcherTest, LostEventsCostOneLookAtEveryWindow) {
     EXPECT_EQ(desktop.commands, std::vector<WindowId>{ad});
 }
 
-TEST_F(WatcherTest, TheFirstLookPutsAListedWindowFirstOnceShownAndClosesNothing) {
+// A listed window goes first once it shows, and is asked about again while a new window is
+// watched; the look closes nothing itself.
+TEST_F(WatcherTest, TheFirstLookPutsAListedWindowFirstOnceShown) {
     const WindowId ad = desktop.open("RECLAMA", false);
+    const WindowId never = desktop.open("Reclama", false);
+    EXPECT_EQ(watcher.firstLook(never), FirstLook::Again);
+    clock.now += Watcher::kNewWindowWatchMs - 1;
     EXPECT_EQ(watcher.firstLook(ad), FirstLook::Again);
+    EXPECT_EQ(watcher.firstLook(never), FirstLook::Again);
+    clock.now += 1;
+    EXPECT_EQ(watcher.firstLook(never), FirstLook::InTurn);
     desktop.find(ad)->visible = true;
     EXPECT_EQ(watcher.firstLook(ad), FirstLook::Now);
     EXPECT_EQ(watcher.firstLook(desktop.open("Banner")), FirstLook::InTurn);
@@ -193,7 +217,7 @@ TEST(WindowEventQueueTest, OneEntryPerWindowBoundedAndDrainedInBatches) {
 using Delivered = std::vector<std::pair<WindowId, WindowEvent>>;
 
 // Windows the first look puts first are delivered before the backlog, and those it asks to see
-// again after it while others are there; each window is looked at once, and again only when
+// again stay until it says otherwise; each window is looked at once, and again only when
 // renamed or when the look asked for it.
 TEST(WindowEventQueueTest, FirstLooksDecideTheOrderAndEachWindowIsLookedAtOnce) {
     WindowEventQueue queue(16);
@@ -207,7 +231,7 @@ TEST(WindowEventQueueTest, FirstLooksDecideTheOrderAndEachWindowIsLookedAtOnce) 
     const auto drain = [&](std::size_t most) {
         seen.clear();
         looked.clear();
-        queue.drain(
+        return queue.drain(
             most, look, [&](WindowId w, WindowEvent e) { seen.emplace_back(w, e); }, [] {});
     };
     for (WindowId w : {1, 2, 3, 4, 5}) {
@@ -225,12 +249,13 @@ TEST(WindowEventQueueTest, FirstLooksDecideTheOrderAndEachWindowIsLookedAtOnce) 
     EXPECT_EQ(looked, (std::vector<WindowId>{1, 3, 6}));
     EXPECT_EQ(seen, (Delivered{{3, WindowEvent::Created}, {3, WindowEvent::Renamed}}));
 
-    drain(8);
+    EXPECT_FALSE(drain(8));  // only the window to be looked at again is left
     EXPECT_EQ(looked, (std::vector<WindowId>{1}));
     EXPECT_EQ(
         seen,
         (Delivered{{5, WindowEvent::Created}, {5, WindowEvent::Shown}, {6, WindowEvent::Created}}));
-    drain(8);  // alone now: it goes in turn
+    answers[1] = FirstLook::InTurn;
+    drain(8);
     EXPECT_EQ(seen, (Delivered{{1, WindowEvent::Created}}));
     EXPECT_TRUE(queue.empty());
 }

@@ -16,8 +16,9 @@ constexpr wchar_t kClassName[] = L"ZorvelWindowWatch";
 // Room for a burst of many thousand windows (a few bytes each); beyond it, one look at
 // every window replaces the events lost.
 constexpr std::size_t kQueueCapacity = 65536;
-// Handled per message, so that input and paint keep their turn during a flood.
-constexpr std::size_t kBatch = 128;
+// Handled per message, so that input, paint and the first looks keep their turn during a
+// flood: each window costs calls that wait on the window server then.
+constexpr std::size_t kBatch = 32;
 
 // The callback carries no context; one watch runs per process.
 Win32WindowWatch* active = nullptr;
@@ -121,11 +122,11 @@ LRESULT CALLBACK Win32WindowWatch::windowProc(HWND window, UINT message, WPARAM 
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32WindowWatch::deliver(std::size_t most) {
+bool Win32WindowWatch::deliver(std::size_t most) {
     lastLook_ = GetTickCount64();
     // Events recorded before a stop are dropped with it.
     WindowEventSink* sink = sink_;
-    queue_.drain(
+    return queue_.drain(
         most,
         [sink](WindowId window) {
             return sink != nullptr ? sink->firstLook(window) : FirstLook::InTurn;
@@ -143,8 +144,13 @@ void Win32WindowWatch::deliver(std::size_t most) {
 }
 
 void Win32WindowWatch::drain() {
-    deliver(kBatch);
+    const bool inTurn = deliver(kBatch);
     if (queue_.empty()) {
+        return;
+    }
+    if (!inTurn) {
+        // Only listed windows not shown yet: they are looked at again in a moment.
+        SetTimer(window_, kDrainTimer, static_cast<UINT>(kLookGapMs), nullptr);
         return;
     }
     // A posted message goes before input, paint and timers: while the user or the sweep is
