@@ -41,13 +41,12 @@ FirstLook Watcher::firstLook(WindowId window) {
         return FirstLook::Now;
     }
     // Most windows show a moment after they are created; hidden, there is nothing to close.
-    const std::int64_t now = clock_.milliseconds();
-    const auto [at, added] = unshown_.try_emplace(window, now);
-    if (now - at->second < kNewWindowWatchMs) {
-        return FirstLook::Again;
+    if (unshown_.size() == kMostWatched) {
+        // Bounded: one handed over but never watched stays; dropped, it only loses its turn.
+        unshown_.clear();
     }
-    unshown_.erase(at);
-    return FirstLook::InTurn;
+    unshown_.insert(window);
+    return FirstLook::Again;
 }
 
 void Watcher::lookAtAll() {
@@ -69,12 +68,14 @@ void Watcher::tick() {
         if (now - w.born >= kNewWindowWatchMs) {
             return true;
         }
-        if (now < w.nextLook || looks == 0) {
-            return false;
+        if (!w.listed) {
+            if (now < w.nextLook || looks == 0) {
+                return false;
+            }
+            --looks;
+            // The wait grows with the window's age: a quarter of it, never under one pulse.
+            w.nextLook = now + std::max<std::int64_t>(CloseEngine::kPulseMs, (now - w.born) / 4);
         }
-        --looks;
-        // The wait grows with the window's age: a quarter of it, never under one pulse.
-        w.nextLook = now + std::max<std::int64_t>(CloseEngine::kPulseMs, (now - w.born) / 4);
         return look(w.window);
     });
 }
@@ -100,11 +101,14 @@ void Watcher::watchNew(WindowId window) {
         return;
     }
     if (newWindows_.size() == kMostWatched) {
-        newWindows_.pop_front();
+        // A listed one is the last to go.
+        const auto oldest = std::find_if(newWindows_.begin(), newWindows_.end(),
+                                         [](const NewWindow& w) { return !w.listed; });
+        newWindows_.erase(oldest != newWindows_.end() ? oldest : newWindows_.begin());
     }
     const std::int64_t now = clock_.milliseconds();
     // Most windows are shown a moment after they are created: the next pulse looks again.
-    newWindows_.push_back(NewWindow{window, now, now});
+    newWindows_.push_back(NewWindow{window, now, now, unshown_.erase(window) > 0});
     if (pulse_.interval() == 0) {
         pulse_.setInterval(CloseEngine::kPulseMs);
     }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <deque>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "closer/CloseEngine.h"
 #include "closer/ListedCaptions.h"
@@ -36,8 +36,8 @@ class Watcher : public WindowEventSink {
 
     void setEnabled(bool enabled);
     void windowEvent(WindowId window, WindowEvent event) override;
-    // A listed window goes first once it shows; until then, for as long as a new window is
-    // watched, it is looked at again.
+    // A listed window goes first once it shows; until then it is looked at again, and once
+    // watched it is looked at on every pulse.
     FirstLook firstLook(WindowId window) override;
     void eventsLost() override { lookAtAll(); }
     // One look at every visible window, for the windows that came while nobody watched.
@@ -51,6 +51,7 @@ class Watcher : public WindowEventSink {
         WindowId window = 0;
         std::int64_t born = 0;
         std::int64_t nextLook = 0;
+        bool listed = false;  // listed when hidden: it closes the moment it shows
     };
 
     // True when the window needs no further look: it is being closed, or it is gone.
@@ -65,8 +66,8 @@ class Watcher : public WindowEventSink {
     WindowWatch& watch_;
     bool enabled_ = false;
     std::deque<NewWindow> newWindows_;
-    // Listed windows not shown yet, and when the first look found them.
-    std::unordered_map<WindowId, std::int64_t> unshown_;
+    // Listed windows the first look found hidden, until they are watched or looked at again.
+    std::unordered_set<WindowId> unshown_;
 };
 
 }  // namespace zorvel

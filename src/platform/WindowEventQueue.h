@@ -16,7 +16,7 @@ namespace zorvel {
 // Every window gets a first look once, when it is next drained, and again only when renamed
 // or when the look asked for it: the windows it puts first leave the queue ahead of the
 // others, so that their wait does not grow with a flood, and those it asks to see again stay
-// until a look says otherwise.
+// while others wait.
 class WindowEventQueue {
   public:
     explicit WindowEventQueue(std::size_t capacity) : capacity_(capacity) {}
@@ -43,10 +43,9 @@ class WindowEventQueue {
 
     // Gives every window due a look to `look(window)` and hands those it puts first, then at
     // most `most` others in the order they first came, to `deliver(window, event)`, each of its
-    // events once; then reports lost events once. False when only windows to be looked at
-    // again are left.
+    // events once; then reports lost events once.
     template <typename Look, typename Deliver, typename Lost>
-    bool drain(std::size_t most, Look look, Deliver deliver, Lost lost) {
+    void drain(std::size_t most, Look look, Deliver deliver, Lost lost) {
         // Delivered the moment it is found: the looks at the others can wait.
         const auto now = [&](WindowId window) { hand(take(window), deliver); };
         lookAgain(look, now);
@@ -59,8 +58,6 @@ class WindowEventQueue {
             lost_ = false;
             lost();
         }
-        // The windows left to be looked at again are those in lookAgain_.
-        return order_.size() > lookAgain_.size();
     }
 
     bool empty() const { return order_.empty() && !lost_; }
@@ -109,7 +106,7 @@ class WindowEventQueue {
     }
 
     // At most `most` looked-at windows in their order, those to be looked at again left in
-    // place; all windows have had their first look.
+    // place while others are there; all windows have had their first look.
     std::vector<std::pair<WindowId, unsigned>> inTurn(std::size_t most) {
         std::vector<std::pair<WindowId, unsigned>> batch;
         std::size_t kept = 0;
@@ -118,6 +115,12 @@ class WindowEventQueue {
             if ((flags_[order_[i]] & kAgain) != 0) {
                 order_[kept++] = order_[i];
             } else {
+                batch.push_back(take(order_[i]));
+            }
+        }
+        if (batch.empty()) {
+            // Nothing else waits: the receiver looks after them from here.
+            for (kept = i = 0; i < order_.size() && batch.size() < most; ++i) {
                 batch.push_back(take(order_[i]));
             }
         }

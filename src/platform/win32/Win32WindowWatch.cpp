@@ -122,11 +122,11 @@ LRESULT CALLBACK Win32WindowWatch::windowProc(HWND window, UINT message, WPARAM 
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool Win32WindowWatch::deliver(std::size_t most) {
+void Win32WindowWatch::deliver(std::size_t most) {
     lastLook_ = GetTickCount64();
     // Events recorded before a stop are dropped with it.
     WindowEventSink* sink = sink_;
-    return queue_.drain(
+    queue_.drain(
         most,
         [sink](WindowId window) {
             return sink != nullptr ? sink->firstLook(window) : FirstLook::InTurn;
@@ -144,13 +144,8 @@ bool Win32WindowWatch::deliver(std::size_t most) {
 }
 
 void Win32WindowWatch::drain() {
-    const bool inTurn = deliver(kBatch);
+    deliver(kBatch);
     if (queue_.empty()) {
-        return;
-    }
-    if (!inTurn) {
-        // Only listed windows not shown yet: they are looked at again in a moment.
-        SetTimer(window_, kDrainTimer, static_cast<UINT>(kLookGapMs), nullptr);
         return;
     }
     // A posted message goes before input, paint and timers: while the user or the sweep is

@@ -27,9 +27,8 @@ class Win32WindowWatch : public WindowWatch {
                                  LONG child, DWORD thread, DWORD time);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void record(HWND window, WindowEvent event);
-    // Hands the sink the windows put first and at most `most` others; false when only windows
-    // to be looked at again are left.
-    bool deliver(std::size_t most);
+    // Hands the sink the windows put first and at most `most` others.
+    void deliver(std::size_t most);
     void drain();
 
     HWND window_ = nullptr;
