@@ -35,7 +35,7 @@ export ZORVEL_WINEPREFIX=$work/prefix  # one for both sides
 echo "busy processes: ${#busy[@]}; load $(cut -d' ' -f1-3 /proc/loadavg)"
 for side in this other; do
     if [ $side = this ]; then
-        echo "== Zorvel.exe of this build ($(git -C "$root" rev-parse --short HEAD), and what is uncommitted)"
+        echo "== Zorvel.exe of this build ($(git -C "$root" describe --always --dirty))"
     else
         echo "== Zorvel.exe of $commit"
     fi
