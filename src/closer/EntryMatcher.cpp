@@ -94,8 +94,12 @@ bool EntryMatcher::matches(const ListEntry& entry, const std::string& titleKey,
     const bool titleMatches = entry.kind == EntryKind::Caption
                                   ? key == titleKey
                                   : wildcard::broadEnough(key) && wildcard::matches(key, titleKey);
+    return titleMatches && ofProgram(entry, window);
+}
+
+bool EntryMatcher::ofProgram(const ListEntry& entry, WindowId window) const {
     ProgramOf program(*this, window);
-    return titleMatches && ofProgram(Listed{entry, programKey(entry.program)}, program);
+    return ofProgram(Listed{entry, programKey(entry.program)}, program);
 }
 
 }  // namespace zorvel

@@ -28,6 +28,8 @@ class EntryMatcher {
     std::optional<ListEntry> find(const std::string& titleKey, WindowId window) const;
     // Whether the window of this title key matches this one entry, listed or not.
     bool matches(const ListEntry& entry, const std::string& titleKey, WindowId window) const;
+    // Whether the window is of the program the entry names; any window when it names none.
+    bool ofProgram(const ListEntry& entry, WindowId window) const;
 
   private:
     struct Listed {

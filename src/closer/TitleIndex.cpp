@@ -18,11 +18,8 @@ std::vector<WindowId> TitleIndex::windowsFor(const ListEntry& entry) const {
     std::vector<WindowId> found = windowsTitled(entry);
     if (!entry.program.empty()) {
         // Read only for the windows the title matched.
-        const std::string program = desktop_.titleKey(programFileName(entry.program));
-        std::erase_if(found, [&](WindowId window) {
-            const std::string name = desktop_.programName(window);
-            return name.empty() || desktop_.titleKey(name) != program;
-        });
+        const EntryMatcher programs(desktop_);
+        std::erase_if(found, [&](WindowId window) { return !programs.ofProgram(entry, window); });
     }
     return found;
 }

@@ -76,12 +76,6 @@ TEST_F(EntryMenuTest, TheActionIsCloseOrOneOfTheButtonsOfAWindowItMatches) {
     EXPECT_EQ(captions.entry(0).button, std::nullopt);
 }
 
-TEST_F(EntryMenuTest, NothingSelectedOpensNothing) {
-    captions.add(ListEntry{"Oferta"});
-    menu.lstCaption_ContextMenu(Point{});
-    EXPECT_TRUE(form.menus.empty());
-}
-
 // Counted as the record comes back: only closed windows, each entry its own.
 TEST(EntryCountsTest, ClosesAreCountedPerEntryWithTheLastTime) {
     fakes::FakeListBox lstCaption;
